@@ -1,0 +1,211 @@
+#include "app/frmMain.h"
+
+#include "app/AppInfo.h"
+#include "app/FormHandle.h"
+#include "app/FormRegistry.h"
+#include "app/frmStartup.h"
+#include "calendar/CalendarPage.h"
+#include "controls/Look.h"
+#include "controls/TabControl.h"
+#include "controls/Twips.h"
+#include "controls/WindowPlacement.h"
+#include "platform/SystemServices.h"
+#include "reference/ReferencePages.h"
+#include "web/ForumBanner.h"
+#include "web/FullBrandFrame.h"
+#include "web/frmAbout.h"
+#include "web/frmExitScreen.h"
+#include "web/modHelp.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace {
+
+// Main tab, caption and page frame index.
+struct MainPage
+{
+    const char* caption;
+    int frameIndex;
+};
+constexpr MainPage MainPages[] = {
+    {"Pagan Calendar", 0},        {"Pagan Information", 1}, {"Pagan Festive Seasons", 2},
+    {"Pagan Elements", 11},       {"Pagan Gods", 17},       {"Pagan Goddesses", 30},
+};
+
+QAction* addCommand(QWidget* menu, const char* name, const char* caption,
+                    void (*command)())
+{
+    auto* action = new QAction(QString::fromUtf8(caption), menu);
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, action, [command] { command(); });
+    menu->addAction(action);
+    return action;
+}
+
+void addSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+} // namespace
+
+frmMain::frmMain()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromUtf8(AppInfo::WindowCaption));
+    setWindowIcon(AppInfo::programIcon());
+    // Fixed border: system menu, minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+
+    buildMenus();
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(Twips::size(10110, 6060));
+    client->setFont(Look::verdana());
+    Look::paint(client, Look::DarkTeal, Look::White);
+    setCentralWidget(client);
+
+    banner = new ForumBanner(client, Twips::rect(360, 60, 9390, 195));
+    // The banner sizes itself to its one line of text around the same middle.
+    banner->setWordWrap(false);
+    banner->sizeToTextCentredOn(Twips::toPixels(360 + 9390 / 2));
+
+    buildPages(client);
+
+    fullBrand = new FullBrandFrame(client, Twips::rect(23, 5400, 10065, 650),
+                                   Twips::rect(120, 165, 9825, 400));
+
+    // Kept from the old layout below the client area, never seen nor reached.
+    lblYear = new QLabel(client);
+    lblYear->setObjectName(QStringLiteral("lblYear"));
+    lblYear->setGeometry(Twips::rect(7200, 7200, 1000, 195));
+    lblYear->hide();
+
+    setTabOrder(mainTabs, calendar);
+    WindowPlacement::fixClientSize(this);
+}
+
+void frmMain::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    auto* exit = new QAction(QStringLiteral("E&xit"), file);
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    file->addAction(exit);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addCommand(help, "mnuOnline", "&Online Help", &modHelp::OpenOnlineHelp);
+    addCommand(help, "mnuVisit", "&Visit Us Online", &modHelp::OpenHomePage);
+    addSeparator(help, "mnuSep1");
+    addCommand(help, "mnuUpdate", "Check for Software &Update", &modHelp::OpenDownloadPage);
+    addSeparator(help, "mnuSep2");
+    auto* about = new QAction(QStringLiteral("&About Software"), help);
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    help->addAction(about);
+
+    addCommand(bar, "mnuDonate", "&Donate", &modHelp::OpenDonatePage);
+    // Switched off in this layout, and nothing switches it on.
+    addCommand(bar, "mnuMakeMoney", "Make Money &Online", &modHelp::OpenFullBrandPage)
+        ->setEnabled(false);
+}
+
+void frmMain::buildPages(QWidget* client)
+{
+    mainTabs = new TabControl(6, 6, Twips::toPixels(400), client);
+    mainTabs->setObjectName(QStringLiteral("SSTMain"));
+    mainTabs->setGeometry(Twips::rect(0, 375, 10245, 4935));
+    QPalette tabColours = mainTabs->palette();
+    tabColours.setColor(QPalette::Window, Look::DarkTeal);
+    tabColours.setColor(QPalette::Button, QColor(24, 96, 96));
+    tabColours.setColor(QPalette::ButtonText, Look::White);
+    tabColours.setColor(QPalette::Mid, QColor(110, 160, 160));
+    mainTabs->setPalette(tabColours);
+
+    for (int frameIndex = 0; frameIndex <= 36; ++frameIndex)
+        pageFrames.append(nullptr);
+    for (int tab = 0; tab < 6; ++tab) {
+        const MainPage& page = MainPages[tab];
+        auto* frame = new QFrame(mainTabs);
+        frame->setObjectName(QStringLiteral("fraContainer(%1)").arg(page.frameIndex));
+        frame->setFrameStyle(QFrame::NoFrame);
+        Look::paint(frame, Look::DarkTeal, Look::White);
+        frame->setGeometry(Twips::rect(0, 360, 10200, 4600));
+        pageFrames[page.frameIndex] = frame;
+        mainTabs->setTabCaption(tab, QString::fromUtf8(page.caption));
+        mainTabs->setPage(tab, frame);
+    }
+
+    calendar = new CalendarPage(fraContainer(0));
+    ReferencePages::build(fraContainer(1), fraContainer(2), fraContainer(11), fraContainer(17),
+                          fraContainer(30));
+
+    connect(mainTabs, &TabControl::Click, this, &frmMain::SSTMain_Click);
+}
+
+QFrame* frmMain::fraContainer(int index) const
+{
+    return index >= 0 && index < pageFrames.size() ? pageFrames[index] : nullptr;
+}
+
+void frmMain::Form_Load()
+{
+    const QDate today = System().today();
+    calendar->setMonthCaption(FullMonthName(today.month()));
+    lblYear->setText(QString::number(today.year()));
+    mainTabs->setSelectedIndex(0);
+    WindowPlacement::centreOnScreen(this);
+}
+
+const char* frmMain::entryGroupResetBy(int mainTab)
+{
+    switch (mainTab) {
+    case 1: return "SSTFestiveSeasons";
+    case 2: return "SSTElements";
+    case 3: return "SSTGods";
+    case 4: return "SSTGoddesses";
+    default: return nullptr;
+    }
+}
+
+void frmMain::SSTMain_Click(int)
+{
+    const char* groupName = entryGroupResetBy(mainTabs->selectedIndex());
+    if (!groupName)
+        return;
+    if (auto* group = mainTabs->findChild<TabControl*>(QString::fromLatin1(groupName)))
+        group->setSelectedIndex(0);
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout::showModal(this);
+}
+
+void frmMain::Form_Unload()
+{
+    FormHandle<frmExitScreen>::get().show();
+    FormHandle<frmStartup>::hide();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    FormRegistry::remove(this);
+    Form_Unload();
+    event->accept();
+}

@@ -1,0 +1,70 @@
+#include "controls/LinkLabel.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent, Cursor cursor) : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+    setCursor(linkCursor(cursor));
+    // Reachable by Tab after the controls of its window, so screen-reader and
+    // keyboard users can follow every link.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LinkLabel::sizeToText()
+{
+    resize(fontMetrics().horizontalAdvance(text()) + 2, fontMetrics().height());
+}
+
+void LinkLabel::sizeToTextCentredOn(int middleX)
+{
+    sizeToText();
+    move(middleX - width() / 2, y());
+}
+
+QCursor LinkLabel::linkCursor(Cursor cursor)
+{
+    // Hot spots at the fingertip of each drawing.
+    const QPixmap picture(cursor == Cursor::Hand ? QStringLiteral(":/cursors/hand.png")
+                                                 : QStringLiteral(":/cursors/cobrand.png"));
+    if (picture.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    return cursor == Cursor::Hand ? QCursor(picture, 10, 2) : QCursor(picture, 10, 2);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Q_EMIT clicked();
+        event->accept();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}

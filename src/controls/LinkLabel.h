@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that acts as a web link: a hand cursor, a click signal, and keyboard
+// activation with Enter or Space when it has the focus. Its text is shown
+// literally, so an "&" stays an "&".
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    enum class Cursor { Hand, CoBrand };
+
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr, Cursor cursor = Cursor::Hand);
+
+    // Shrinks or grows the label to its text on one line, keeping its top left.
+    void sizeToText();
+    // Sizes to the text and centres the label on the given horizontal middle.
+    void sizeToTextCentredOn(int middleX);
+
+    static QCursor linkCursor(Cursor cursor);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,88 @@
+#include "controls/TabButton.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+TabButton::TabButton(const QString& caption, QWidget* parent) : QAbstractButton(parent)
+{
+    setText(caption);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TabButton::setSelected(bool isNowSelected)
+{
+    if (selected == isNowSelected)
+        return;
+    selected = isNowSelected;
+    setFocusPolicy(selected ? Qt::StrongFocus : Qt::NoFocus);
+    update();
+}
+
+QSize TabButton::sizeHint() const
+{
+    return QSize(fontMetrics().horizontalAdvance(text()) + 16, fontMetrics().height() + 8);
+}
+
+void TabButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // A tab with rounded upper corners; the selected one is taller and takes the
+    // colour of its page, so that it reads as the page's own label.
+    const QRectF area = QRectF(rect()).adjusted(0.5, selected ? 0.5 : 2.5, -0.5, 1.0);
+    const qreal radius = 4.0;
+    QPainterPath outline;
+    outline.moveTo(area.bottomLeft());
+    outline.lineTo(area.left(), area.top() + radius);
+    outline.quadTo(area.topLeft(), QPointF(area.left() + radius, area.top()));
+    outline.lineTo(area.right() - radius, area.top());
+    outline.quadTo(area.topRight(), QPointF(area.right(), area.top() + radius));
+    outline.lineTo(area.bottomRight());
+
+    const QPalette& colours = palette();
+    QColor fill = selected ? colours.color(QPalette::Window) : colours.color(QPalette::Button);
+    if (!selected && underMouse())
+        fill = fill.lighter(112);
+    painter.fillPath(outline, fill);
+    painter.setPen(QPen(colours.color(QPalette::Mid), 1.0));
+    painter.drawPath(outline);
+
+    QFont captionFont = font();
+    captionFont.setBold(selected);
+    painter.setFont(captionFont);
+    painter.setPen(colours.color(selected ? QPalette::WindowText : QPalette::ButtonText));
+    const QRect textArea = rect().adjusted(3, selected ? 0 : 2, -3, 0);
+    // A caption too long for one line takes two, as the tab height allows.
+    const bool fitsOneLine = painter.fontMetrics().horizontalAdvance(text()) <= textArea.width();
+    painter.drawText(textArea,
+                     Qt::AlignCenter | Qt::TextShowMnemonic
+                         | (fitsOneLine ? Qt::TextSingleLine : Qt::TextWordWrap),
+                     text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(3, 3, -3, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void TabButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        Q_EMIT stepRequested(-1);
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        Q_EMIT stepRequested(+1);
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// One tab of a TabControl. Only the selected tab takes the keyboard focus; the
+// arrow keys move the selection along the tabs.
+class TabButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    TabButton(const QString& caption, QWidget* parent);
+
+    bool isSelected() const { return selected; }
+    void setSelected(bool selected);
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // Left (-1) or Right (+1) was pressed on this tab.
+    void stepRequested(int step);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool selected = false;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class TabButton;
+
+// A tabbed control whose tabs stand in a given number of rows. Each tab owns a
+// page: a child widget that the caller places, shown only while its tab is
+// selected. Every change of the selection, by the user or in code, ends with
+// Click(previousTab).
+class TabControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TabControl(int tabCount, int tabsPerRow, int tabHeightPixels, QWidget* parent = nullptr);
+
+    int tabCount() const { return int(tabs.size()); }
+    int rowCount() const { return (tabCount() + tabsPerRow - 1) / tabsPerRow; }
+    int tabsInRow() const { return tabsPerRow; }
+    int tabHeight() const { return tabHeightPixels; }
+
+    void setTabCaption(int index, const QString& caption);
+    QString tabCaption(int index) const;
+    TabButton* tabButton(int index) const;
+
+    // Hands the page of a tab to the control; the page is reparented but keeps its geometry.
+    void setPage(int index, QWidget* page);
+    QWidget* page(int index) const;
+
+    int selectedIndex() const { return selected; }
+    // Out-of-range indexes are ignored.
+    void setSelectedIndex(int index);
+
+Q_SIGNALS:
+    void Click(int previousTab);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void layoutTabs();
+    void showSelectedPage();
+
+    int tabsPerRow;
+    int tabHeightPixels;
+    int selected = 0;
+    QList<TabButton*> tabs;
+    QList<QWidget*> pages;
+};

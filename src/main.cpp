@@ -1,0 +1,20 @@
+#include "app/AppInfo.h"
+#include "app/FormHandle.h"
+#include "app/frmStartup.h"
+#include "controls/AccessibilityFactory.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(AppInfo::programIcon());
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(AppInfo::DesktopId));
+    // The program ends only through EndProgram, never because a window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    InstallAccessibilityFactory();
+
+    FormHandle<frmStartup>::get();
+    return QApplication::exec();
+}

@@ -1,0 +1,42 @@
+#include "FakeSystem.h"
+
+FakeSystem::FakeSystem()
+{
+    InstallSystemServices(this);
+}
+
+FakeSystem::~FakeSystem()
+{
+    InstallSystemServices(nullptr);
+}
+
+QMessageBox::StandardButton FakeSystem::showMessage(QWidget*, QMessageBox::Icon icon,
+                                                    const QString& text,
+                                                    QMessageBox::StandardButtons buttons,
+                                                    QMessageBox::StandardButton defaultButton)
+{
+    const Message message{icon, text, buttons, defaultButton};
+    messages.append(message);
+    events.append(QStringLiteral("message:") + text);
+    if (onMessage)
+        onMessage(message);
+    return answer;
+}
+
+void FakeSystem::openUrl(const QUrl& address)
+{
+    const QString text = address.toString(QUrl::FullyEncoded);
+    openedAddresses.append(text);
+    events.append(QStringLiteral("open:") + text);
+}
+
+double FakeSystem::randomDraw()
+{
+    return draws.isEmpty() ? 0.0 : draws.takeFirst();
+}
+
+void FakeSystem::endProcess(int)
+{
+    ++endCalls;
+    events.append(QStringLiteral("end"));
+}
