@@ -1,0 +1,99 @@
+# Shared by the end-to-end tests: runs the real binary under its own Xvfb with a
+# fresh HOME, XDG folders and a fake xdg-open that records every address.
+# Usage in a test: source "$(dirname "$0")/lib.sh" "$1"; e2e_start_x; app_start; ...
+set -euo pipefail
+
+VELLORAN_BIN=$(readlink -f "$1")
+E2E_DIR=$(mktemp -d /tmp/velloran-e2e.XXXXXX)
+export HOME=$E2E_DIR/home XDG_CONFIG_HOME=$E2E_DIR/config XDG_RUNTIME_DIR=$E2E_DIR/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$E2E_DIR/bin"
+chmod 700 "$XDG_RUNTIME_DIR"
+OPENED=$E2E_DIR/opened.txt
+: > "$OPENED"
+cat > "$E2E_DIR/bin/xdg-open" <<FAKE
+#!/bin/sh
+printf '%s\n' "\$1" >> "$OPENED"
+FAKE
+chmod +x "$E2E_DIR/bin/xdg-open"
+export PATH=$E2E_DIR/bin:$PATH
+unset QT_QPA_PLATFORM SESSION_MANAGER
+export QT_QPA_PLATFORM=xcb
+E2E_PIDS=()
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$E2E_DIR"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts Xvfb on the first free display number.
+e2e_start_x() {
+    local display
+    for display in $(seq 90 140); do
+        [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
+        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$display"
+        for _ in $(seq 50); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null || true
+    done
+    fail "no X display could be started"
+}
+
+# Starts the program in the background; APP_PID holds its process id.
+app_start() {
+    "$VELLORAN_BIN" >"$E2E_DIR/app.log" 2>&1 &
+    APP_PID=$!
+    E2E_PIDS+=("$APP_PID")
+}
+
+# Waits up to 15 s for a visible window whose title matches; prints its id.
+wait_for_window() {
+    local title=$1 id
+    for _ in $(seq 150); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+        if [[ -n "$id" ]]; then echo "$id"; return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Number of visible windows whose title matches.
+count_windows() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}
+
+# Focuses a window and types keys into it (xdotool key syntax, e.g. alt+d Return).
+send_keys() {
+    local id=$1; shift
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    sleep 0.2
+    xdotool key --delay 80 "$@"
+}
+
+# Waits up to 10 s for a process to end; fails if it does not.
+wait_for_exit() {
+    local pid=$1
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to 10 s for the fake browser to have received N addresses.
+wait_for_opened() {
+    local count=$1
+    for _ in $(seq 100); do
+        [[ $(wc -l < "$OPENED") -ge $count ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
