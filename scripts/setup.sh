@@ -7,7 +7,7 @@ packages=(cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts
           qt6-qpa-plugins)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
-               python3 appstream desktop-file-utils dpkg-dev)
+               python3 appstream dpkg-dev file clang libclang-rt-14-dev libxcb1-dev)
 fi
 
 missing=()

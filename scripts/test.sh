@@ -1,10 +1,40 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs every test.
+# Installs what is missing, then builds and runs every test in three passes:
+#   1. the release-like build with warnings as errors: unit, widget and end-to-end tests;
+#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. the libFuzzer targets (clang), each for a bounded number of runs.
+# VELLORAN_TEST_PASSES picks passes, e.g. "main" for a quick run (default: all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --test
-build_dir=${VELLORAN_BUILD_DIR:-build/test}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLORAN_WERROR=ON \
-      -DVELLORAN_TESTS=ON "$@" >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)"
-ctest --test-dir "$build_dir" --output-on-failure --timeout 300
+passes=${VELLORAN_TEST_PASSES:-main sanitize fuzz}
+jobs=$(nproc)
+
+run_pass() { # build-dir, then extra cmake arguments
+    local dir=$1; shift
+    cmake -S . -B "$dir" -DVELLORAN_TESTS=ON "$@" >/dev/null
+    cmake --build "$dir" --parallel "$jobs"
+    ctest --test-dir "$dir" --output-on-failure --timeout 600
+}
+
+for pass in $passes; do
+    echo "=== test pass: $pass"
+    case $pass in
+    main)
+        run_pass build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLORAN_WERROR=ON ;;
+    sanitize)
+        # Leaks inside the system's font and accessibility libraries are not ours.
+        export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+        export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0
+        export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+        run_pass build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVELLORAN_WERROR=ON -DVELLORAN_SANITIZE=ON
+        unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS ;;
+    fuzz)
+        CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLORAN_FUZZ=ON \
+            -DVELLORAN_TESTS=OFF >/dev/null
+        cmake --build build/fuzz --parallel "$jobs" --target settings_codec_fuzzer referral_address_fuzzer
+        ctest --test-dir build/fuzz -L fuzz --output-on-failure ;;
+    *)
+        echo "unknown test pass: $pass" >&2; exit 2 ;;
+    esac
+done

@@ -6,6 +6,7 @@
 #include "app/frmStartup.h"
 #include "calendar/CalendarPage.h"
 #include "controls/Look.h"
+#include "controls/MenuBuilder.h"
 #include "controls/TabControl.h"
 #include "controls/Twips.h"
 #include "controls/WindowPlacement.h"
@@ -36,20 +37,8 @@ constexpr MainPage MainPages[] = {
     {"Pagan Elements", 11},       {"Pagan Gods", 17},       {"Pagan Goddesses", 30},
 };
 
-QAction* addCommand(QWidget* menu, const char* name, const char* caption,
-                    void (*command)())
-{
-    auto* action = new QAction(QString::fromUtf8(caption), menu);
-    action->setObjectName(QString::fromLatin1(name));
-    QObject::connect(action, &QAction::triggered, action, [command] { command(); });
-    menu->addAction(action);
-    return action;
-}
-
-void addSeparator(QMenu* menu, const char* name)
-{
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-}
+using MenuBuilder::addCommand;
+using MenuBuilder::addSeparator;
 
 } // namespace
 
@@ -200,7 +189,8 @@ void frmMain::mnuAbout_Click()
 void frmMain::Form_Unload()
 {
     FormHandle<frmExitScreen>::get().show();
-    FormHandle<frmStartup>::hide();
+    // Loading a start-up window here, while the program ends, would start it all again.
+    FormHandle<frmStartup>::hideIfLoaded();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -1,19 +1,126 @@
 #include "calendar/CalendarPage.h"
 
+#include "app/FormHandle.h"
+#include "app/frmStartup.h"
+#include "calendar/MonthNames.h"
+#include "calendar/frmResultCalendar.h"
+#include "calendar/modPaganFestivals.h"
 #include "controls/Look.h"
 #include "controls/Twips.h"
+#include "platform/SystemServices.h"
+#include "web/frmExitScreen.h"
 
+#include <QButtonGroup>
+#include <QFile>
 #include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+const char* const CalendarPage::MissingYearMessage = "Please Select A Year";
+const char* const CalendarPage::ShowCaption = "Show Pagan &Calendar";
+
+namespace {
+
+struct YearOption
+{
+    const char* caption;
+    int left;
+};
+constexpr YearOption YearOptions[] = {{"2006", 6720}, {"2007", 7740}, {"2008", 8760}};
+
+QPushButton* makeButton(const QString& caption, const char* name, const QRect& rect,
+                        QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
 
 CalendarPage::CalendarPage(QWidget* pageFrame) : QWidget(pageFrame)
 {
     setObjectName(QStringLiteral("CalendarPage"));
     setGeometry(pageFrame->rect());
+    setFont(Look::verdana());
+    Look::paint(this, Look::DarkTeal, Look::White);
+
+    buildIntroduction();
+    buildMonthAndYear();
+
+    setTabOrder(cmdMonthBack, cmdMonthNext);
+    setTabOrder(cmdMonthNext, optYear[0]);
+    setTabOrder(optYear[0], optYear[1]);
+    setTabOrder(optYear[1], optYear[2]);
+    setTabOrder(optYear[2], cmdCalendar);
+}
+
+void CalendarPage::buildIntroduction()
+{
+    Label5 = new QLabel(this);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setTextFormat(Qt::PlainText);
+    Label5->setWordWrap(true);
+    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::transparent(Label5, Look::White);
+    Label5->setGeometry(Twips::rect(240, 480, 6015, 3375));
+    // A missing text leaves the label empty rather than stopping the page.
+    QFile intro(QStringLiteral(":/calendar/intro.txt"));
+    if (intro.open(QIODevice::ReadOnly | QIODevice::Text))
+        Label5->setText(QString::fromUtf8(intro.readAll()).trimmed());
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Pagan calendar picture"));
+    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1->setGeometry(Twips::rect(7440, 600, 1350, 1350));
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/calendar/picture.png")));
+}
+
+void CalendarPage::buildMonthAndYear()
+{
+    cmdMonthBack = makeButton(QStringLiteral("<"), "cmdMonthBack",
+                              Twips::rect(7020, 2280, 400, 400), this);
+    cmdMonthBack->setAccessibleDescription(QStringLiteral("Previous month"));
+    connect(cmdMonthBack, &QPushButton::clicked, this, &CalendarPage::cmdMonthBack_Click);
+
     lblMonth = new QLabel(QStringLiteral("December"), this);
     lblMonth->setObjectName(QStringLiteral("lblMonth"));
     lblMonth->setFont(Look::verdana(8.25, true));
     lblMonth->setAlignment(Qt::AlignCenter);
+    Look::transparent(lblMonth, Look::White);
     lblMonth->setGeometry(Twips::rect(7605, 2385, 1005, 195));
+
+    cmdMonthNext = makeButton(QStringLiteral(">"), "cmdMonthNext",
+                              Twips::rect(8790, 2280, 400, 400), this);
+    cmdMonthNext->setAccessibleDescription(QStringLiteral("Next month"));
+    connect(cmdMonthNext, &QPushButton::clicked, this, &CalendarPage::cmdMonthNext_Click);
+
+    // One group, none set: the page never guesses the year.
+    years = new QButtonGroup(this);
+    years->setExclusive(true);
+    for (size_t index = 0; index < optYear.size(); ++index) {
+        auto* option = new QRadioButton(QString::fromLatin1(YearOptions[index].caption), this);
+        option->setObjectName(QStringLiteral("optYear(%1)").arg(index));
+        option->setFont(Look::verdana(8.25, true));
+        // White circle and dark dot, white caption on the teal page.
+        QPalette colours = option->palette();
+        colours.setColor(QPalette::Base, Look::White);
+        colours.setColor(QPalette::Text, Qt::black);
+        colours.setColor(QPalette::WindowText, Look::White);
+        option->setPalette(colours);
+        option->setGeometry(Twips::rect(YearOptions[index].left, 2880, 800, 255));
+        years->addButton(option, int(index));
+        optYear[index] = option;
+    }
+
+    cmdCalendar = makeButton(QString::fromUtf8(ShowCaption), "cmdCalendar",
+                             Twips::rect(6600, 3505, 3240, 350), this);
+    cmdCalendar->setFont(Look::verdana(8.25, true));
+    connect(cmdCalendar, &QPushButton::clicked, this, &CalendarPage::cmdCalendar_Click);
 }
 
 void CalendarPage::setMonthCaption(const QString& monthName)
@@ -24,4 +131,54 @@ void CalendarPage::setMonthCaption(const QString& monthName)
 QString CalendarPage::monthCaption() const
 {
     return lblMonth->text();
+}
+
+void CalendarPage::cmdMonthBack_Click()
+{
+    stepMonth(-1);
+}
+
+void CalendarPage::cmdMonthNext_Click()
+{
+    stepMonth(+1);
+}
+
+void CalendarPage::stepMonth(int step)
+{
+    const int month = MonthNames::numberOf(lblMonth->text().trimmed());
+    // An unknown text, or stepping past either end of the year, changes nothing.
+    if (month == 0 || month + step < 1 || month + step > 12)
+        return;
+    lblMonth->setText(FullMonthName(month + step));
+}
+
+bool CalendarPage::ValidateYearChoice()
+{
+    if (years->checkedButton())
+        return true;
+    System().showMessage(window(), QMessageBox::Critical, QString::fromUtf8(MissingYearMessage),
+                         QMessageBox::Ok, QMessageBox::Ok);
+    return false;
+}
+
+void CalendarPage::cmdCalendar_Click()
+{
+    if (!ValidateYearChoice())
+        return;
+    modPaganFestivals::SelectedMonthName = lblMonth->text().trimmed();
+    for (QRadioButton* option : optYear) {
+        if (option->isChecked()) {
+            modPaganFestivals::SelectedYear = option->text();
+            break;
+        }
+    }
+
+    // Closing the main window deletes this page later; nothing below may use it.
+    QWidget* mainWindow = window();
+    FormHandle<frmResultCalendar>::get().show();
+    mainWindow->close();
+    // The main window's closing brought up the exit window; the result window
+    // must be the only one on screen.
+    FormHandle<frmStartup>::hideIfLoaded();
+    FormHandle<frmExitScreen>::hideIfLoaded();
 }

@@ -2,9 +2,16 @@
 
 #include <QWidget>
 
-class QLabel;
+#include <array>
 
-// The "Pagan Calendar" page: a month, a year and the button that shows its festivals.
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// The "Pagan Calendar" page: the user steps to a month, picks one of the three
+// years of the festival table and asks for that month's festivals, which
+// replaces the main window with the result window.
 class CalendarPage : public QWidget
 {
     Q_OBJECT
@@ -15,6 +22,26 @@ public:
     void setMonthCaption(const QString& monthName);
     QString monthCaption() const;
 
+    static const char* const MissingYearMessage;
+    static const char* const ShowCaption;
+
 private:
-    QLabel* lblMonth;
+    void buildIntroduction();
+    void buildMonthAndYear();
+
+    void cmdMonthBack_Click();
+    void cmdMonthNext_Click();
+    void cmdCalendar_Click();
+    // Steps the month label by one; the months stop at January and December.
+    void stepMonth(int step);
+    bool ValidateYearChoice();
+
+    QLabel* Label5 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QPushButton* cmdMonthBack = nullptr;
+    QLabel* lblMonth = nullptr;
+    QPushButton* cmdMonthNext = nullptr;
+    std::array<QRadioButton*, 3> optYear{};
+    QButtonGroup* years = nullptr;
+    QPushButton* cmdCalendar = nullptr;
 };

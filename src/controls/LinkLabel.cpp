@@ -28,12 +28,12 @@ void LinkLabel::sizeToTextCentredOn(int middleX)
 
 QCursor LinkLabel::linkCursor(Cursor cursor)
 {
-    // Hot spots at the fingertip of each drawing.
     const QPixmap picture(cursor == Cursor::Hand ? QStringLiteral(":/cursors/hand.png")
                                                  : QStringLiteral(":/cursors/cobrand.png"));
     if (picture.isNull())
         return QCursor(Qt::PointingHandCursor);
-    return cursor == Cursor::Hand ? QCursor(picture, 10, 2) : QCursor(picture, 10, 2);
+    // Both drawings point with the tip of the index finger at (11, 1).
+    return QCursor(picture, 11, 1);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "controls/TabButton.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 TabControl::TabControl(int count, int perRow, int tabHeightPx, QWidget* parent)
@@ -30,6 +31,8 @@ void TabControl::setTabCaption(int index, const QString& caption)
     if (index >= 0 && index < tabCount()) {
         tabs[index]->setText(caption);
         tabs[index]->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+        if (widthsFollowCaptions)
+            layoutTabs();
     }
 }
 
@@ -103,6 +106,35 @@ void TabControl::layoutTabs()
         tabs[index]->setGeometry(column * tabWidth, row * tabHeightPixels,
                                  right - column * tabWidth, tabHeightPixels);
     }
+    if (!widthsFollowCaptions)
+        return;
+    for (int first = 0; first < tabCount(); first += tabsPerRow) {
+        const int last = qMin(first + tabsPerRow, tabCount()) - 1;
+        // Measured bold, as the selected tab draws its caption.
+        QList<int> wanted;
+        int total = 0;
+        for (int index = first; index <= last; ++index) {
+            QFont captionFont = tabs[index]->font();
+            captionFont.setBold(true);
+            wanted.append(QFontMetrics(captionFont).horizontalAdvance(tabs[index]->text()) + 12);
+            total += wanted.last();
+        }
+        if (total > width())
+            continue;
+        const int spare = (width() - total) / int(wanted.size());
+        int left = 0;
+        for (int index = first; index <= last; ++index) {
+            const int right = index == last ? width() : left + wanted[index - first] + spare;
+            tabs[index]->setGeometry(left, tabs[index]->y(), right - left, tabHeightPixels);
+            left = right;
+        }
+    }
+}
+
+void TabControl::setTabWidthsFollowCaptions(bool follow)
+{
+    widthsFollowCaptions = follow;
+    layoutTabs();
 }
 
 void TabControl::paintEvent(QPaintEvent*)

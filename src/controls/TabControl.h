@@ -25,6 +25,11 @@ public:
     QString tabCaption(int index) const;
     TabButton* tabButton(int index) const;
 
+    // When on, the tabs of a row share its width in proportion to their
+    // captions, so long captions stay on one line; a row whose captions do not
+    // fit that way falls back to equal widths.
+    void setTabWidthsFollowCaptions(bool follow);
+
     // Hands the page of a tab to the control; the page is reparented but keeps its geometry.
     void setPage(int index, QWidget* page);
     QWidget* page(int index) const;
@@ -47,6 +52,7 @@ private:
     int tabsPerRow;
     int tabHeightPixels;
     int selected = 0;
+    bool widthsFollowCaptions = false;
     QList<TabButton*> tabs;
     QList<QWidget*> pages;
 };

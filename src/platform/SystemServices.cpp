@@ -2,6 +2,8 @@
 
 #include "platform/QtSystemServices.h"
 
+#include <utility>
+
 SystemServices::~SystemServices() = default;
 
 namespace {
@@ -16,9 +18,9 @@ SystemServices& System()
     return qtServices;
 }
 
-void InstallSystemServices(SystemServices* services)
+SystemServices* InstallSystemServices(SystemServices* services)
 {
-    installedServices = services;
+    return std::exchange(installedServices, services);
 }
 
 QString FullMonthName(int month)

@@ -44,8 +44,8 @@ public:
 // The services in use. Before anything is installed this is the Qt implementation.
 SystemServices& System();
 // Installs other services (a fake in tests); nullptr puts the Qt implementation back.
-// The caller keeps ownership.
-void InstallSystemServices(SystemServices* services);
+// The caller keeps ownership. Returns what was installed before.
+SystemServices* InstallSystemServices(SystemServices* services);
 
 // The full name of month 1..12 in the user's locale, as every window shows it.
 QString FullMonthName(int month);

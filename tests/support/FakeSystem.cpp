@@ -1,13 +1,16 @@
 #include "FakeSystem.h"
 
-FakeSystem::FakeSystem()
+#include "SettingsSandbox.h"
+
+// A fake system is a fresh user account too: its settings store starts empty.
+FakeSystem::FakeSystem() : previous(InstallSystemServices(this))
 {
-    InstallSystemServices(this);
+    UseFreshSettingsStore();
 }
 
 FakeSystem::~FakeSystem()
 {
-    InstallSystemServices(nullptr);
+    InstallSystemServices(previous);
 }
 
 QMessageBox::StandardButton FakeSystem::showMessage(QWidget*, QMessageBox::Icon icon,
@@ -28,6 +31,12 @@ void FakeSystem::openUrl(const QUrl& address)
     const QString text = address.toString(QUrl::FullyEncoded);
     openedAddresses.append(text);
     events.append(QStringLiteral("open:") + text);
+}
+
+void FakeSystem::seedRandomFromClock()
+{
+    ++seeds;
+    events.append(QStringLiteral("seed"));
 }
 
 double FakeSystem::randomDraw()

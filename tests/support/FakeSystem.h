@@ -29,7 +29,7 @@ public:
     void openUrl(const QUrl& address) override;
     QDate today() const override { return date; }
     QLocale locale() const override { return userLocale; }
-    void seedRandomFromClock() override { ++seeds; }
+    void seedRandomFromClock() override;
     double randomDraw() override;
     bool anotherInstanceRunning() override { return otherInstance; }
     void endProcess(int exitCode) override;
@@ -48,4 +48,7 @@ public:
     QStringList events;                 // "message:<text>", "open:<url>", "end", "seed"
     int seeds = 0;
     int endCalls = 0;
+
+private:
+    SystemServices* previous;
 };

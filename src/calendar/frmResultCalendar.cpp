@@ -1,0 +1,214 @@
+#include "calendar/frmResultCalendar.h"
+
+#include "app/AppInfo.h"
+#include "app/FormHandle.h"
+#include "app/FormRegistry.h"
+#include "app/frmMain.h"
+#include "app/frmStartup.h"
+#include "calendar/MonthNames.h"
+#include "calendar/modPaganFestivals.h"
+#include "controls/Look.h"
+#include "controls/MenuBuilder.h"
+#include "controls/TabControl.h"
+#include "controls/Twips.h"
+#include "controls/WindowPlacement.h"
+#include "web/ForumBanner.h"
+#include "web/FullBrandFrame.h"
+#include "web/frmAbout.h"
+#include "web/frmExitScreen.h"
+#include "web/modHelp.h"
+
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+const char* const frmResultCalendar::StartText = "Display Festivals";
+const char* const frmResultCalendar::Explanation =
+    "Velloran displays the festivals of the chosen month in the space below. Know the Pagan "
+    "festivals for the current chosen month and make your plans.";
+const QDate frmResultCalendar::StoredDate(2007, 3, 12);
+const QDate frmResultCalendar::EarliestDate(2006, 1, 1);
+const QDate frmResultCalendar::LatestDate(2008, 12, 31);
+
+using MenuBuilder::addCommand;
+using MenuBuilder::addSeparator;
+
+frmResultCalendar::frmResultCalendar()
+{
+    setObjectName(QStringLiteral("frmResultCalendar"));
+    setWindowTitle(QString::fromUtf8(AppInfo::WindowCaption));
+    setWindowIcon(AppInfo::programIcon());
+    // Fixed border with the close box alone: no minimise, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    buildMenus();
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(Twips::size(7155, 5250));
+    client->setFont(Look::verdana());
+    Look::paint(client, Look::DarkTeal, Look::White);
+    setCentralWidget(client);
+
+    buildControls(client);
+    WindowPlacement::fixClientSize(this);
+}
+
+void frmResultCalendar::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addCommand(file, "mnuBack", "&Back", [this] { mnuBack_Click(); });
+    addSeparator(file, "mnuSep1");
+    addCommand(file, "mnuExit", "E&xit", [this] { mnuExit_Click(); });
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addCommand(help, "mnuOnline", "&Online Help", &modHelp::OpenOnlineHelp);
+    addCommand(help, "mnuVisit", "&Visit Us Online", &modHelp::OpenHomePage);
+    addSeparator(help, "mnuSep2");
+    addCommand(help, "mnuUpdate", "Check for Software &Update", &modHelp::OpenDownloadPage);
+    addSeparator(help, "mnuSep3");
+    addCommand(help, "mnuAbout", "&About Software", [this] { mnuAbout_Click(); });
+
+    addCommand(bar, "mnuDonate", "&Donate", &modHelp::OpenDonatePage);
+    // Switched off in this layout, as in the main window, and nothing switches it on.
+    addCommand(bar, "mnuMakeMoney", "Make Money &Online", &modHelp::OpenFullBrandPage)
+        ->setEnabled(false);
+}
+
+void frmResultCalendar::buildControls(QWidget* client)
+{
+    Label14 = new ForumBanner(client, Twips::rect(990, 60, 5190, 390));
+
+    lblDisp = new QLabel(QString::fromUtf8(StartText), client);
+    lblDisp->setObjectName(QStringLiteral("lblDisp"));
+    lblDisp->setTextFormat(Qt::PlainText);
+    lblDisp->setWordWrap(true);
+    lblDisp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::paint(lblDisp, Look::DarkTeal, Look::Yellow);
+    lblDisp->setGeometry(Twips::rect(150, 720, 3855, 3615));
+
+    Label1 = new QLabel(QString::fromUtf8(Explanation), client);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFont(Look::verdana(8.25, true));
+    Look::transparent(Label1, Look::White);
+    Label1->setGeometry(Twips::rect(4125, 720, 2880, 1215));
+
+    MV = new QCalendarWidget(client);
+    MV->setObjectName(QStringLiteral("MV"));
+    MV->setAccessibleName(QStringLiteral("Month of the festivals"));
+    // The stored date first, so that the range below never has to move it.
+    MV->setSelectedDate(StoredDate);
+    MV->setDateRange(EarliestDate, LatestDate);
+    // Week numbers would crowd the narrow space the month has.
+    MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MV->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    MV->setGeometry(Twips::rect(4125, 2025, 2880, 2310));
+
+    fraFullBrand = new FullBrandFrame(client, Twips::rect(-15, 4400, 7185, 855),
+                                      Twips::rect(120, 160, 6945, 615));
+
+    // Kept from the old layout below the client area, never seen nor reached.
+    cmdBack = new QPushButton(QStringLiteral("&Back"), client);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack->setGeometry(Twips::rect(120, 6480, 2880, 375));
+    cmdBack->hide();
+    connect(cmdBack, &QPushButton::clicked, this, &frmResultCalendar::cmdBack_Click);
+
+    // The month view is the first stop of the keyboard, then the links.
+    setTabOrder(MV, Label14);
+    setTabOrder(Label14, fraFullBrand->lblCobrand());
+    setTabOrder(fraFullBrand->lblCobrand(), fraFullBrand->lblFullBrand());
+    MV->setFocus();
+}
+
+void frmResultCalendar::Form_Load()
+{
+    showChosenMonth();
+    modPaganFestivals::BuildFestivalTable();
+    showFestivals();
+    WindowPlacement::centreOnScreen(this);
+}
+
+void frmResultCalendar::showChosenMonth()
+{
+    int month = MV->monthShown();
+    int year = MV->yearShown();
+    // A month name that matches nothing leaves the month where it is.
+    if (const int chosen = MonthNames::numberOf(modPaganFestivals::SelectedMonthName))
+        month = chosen;
+    // So does a year that is no number, or one outside the month view's range.
+    bool isNumber = false;
+    const short chosenYear = modPaganFestivals::SelectedYear.toShort(&isNumber);
+    if (isNumber && chosenYear >= EarliestDate.year() && chosenYear <= LatestDate.year())
+        year = chosenYear;
+    MV->setCurrentPage(year, month);
+}
+
+void frmResultCalendar::showFestivals()
+{
+    bool isNumber = false;
+    const int year = modPaganFestivals::SelectedYear.toInt(&isNumber);
+    if (!isNumber || year < modPaganFestivals::FirstYear || year > modPaganFestivals::LastYear)
+        return;
+    const int month = MonthNames::numberOf(modPaganFestivals::SelectedMonthName);
+    if (month == 0)
+        return;
+    if (const std::optional<QString> block =
+            modPaganFestivals::FestivalMonth(modPaganFestivals::MonthIndex(year, month)))
+        lblDisp->setText(*block);
+}
+
+void frmResultCalendar::mnuBack_Click()
+{
+    close();
+}
+
+void frmResultCalendar::mnuExit_Click()
+{
+    // Leads back to the main window; the program ends only from there.
+    close();
+}
+
+void frmResultCalendar::cmdBack_Click()
+{
+    close();
+}
+
+void frmResultCalendar::mnuAbout_Click()
+{
+    frmAbout::showModal(this);
+}
+
+void frmResultCalendar::Form_Unload()
+{
+    BackSequence();
+}
+
+void frmResultCalendar::BackSequence()
+{
+    // Every road back ends in closing this window; the way back is taken once.
+    if (backSequenceRun)
+        return;
+    backSequenceRun = true;
+    frmMain& mainWindow = FormHandle<frmMain>::get();
+    mainWindow.show();
+    mainWindow.SSTMain()->setSelectedIndex(0);
+    FormHandle<frmStartup>::hideIfLoaded();
+    FormHandle<frmExitScreen>::hideIfLoaded();
+}
+
+void frmResultCalendar::closeEvent(QCloseEvent* event)
+{
+    FormRegistry::remove(this);
+    Form_Unload();
+    event->accept();
+}

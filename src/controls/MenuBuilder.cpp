@@ -1,0 +1,24 @@
+#include "controls/MenuBuilder.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace MenuBuilder {
+
+QAction* addCommand(QWidget* menu, const char* name, const char* caption,
+                    std::function<void()> command)
+{
+    auto* action = new QAction(QString::fromUtf8(caption), menu);
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, action,
+                     [command = std::move(command)] { command(); });
+    menu->addAction(action);
+    return action;
+}
+
+void addSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+} // namespace MenuBuilder

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+// Menu items as the windows declare them: a named action that runs one command,
+// and named separators, so that tests and screen readers find every item by name.
+namespace MenuBuilder {
+
+// Adds an item to a menu or a menu bar; triggering it runs the command.
+QAction* addCommand(QWidget* menu, const char* name, const char* caption,
+                    std::function<void()> command);
+void addSeparator(QMenu* menu, const char* name);
+
+} // namespace MenuBuilder

@@ -1,0 +1,64 @@
+#!/usr/bin/python3
+"""Reads the calendar windows of the running program as a screen reader does.
+
+  atspi_calendar.py focus     prints the role and name of the control with the focus
+  atspi_calendar.py page      prints the month label and the year that is set
+  atspi_calendar.py festivals prints the first line that the result window shows
+"""
+import sys
+import time
+
+import pyatspi
+
+
+def find_app(name, timeout=15.0):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            app = desktop.getChildAtIndex(index)
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.2)
+    sys.exit(f"FAIL: {name} is not on the accessibility bus")
+
+
+def walk(node, found, depth=0):
+    if node is None or depth > 40:
+        return
+    found.append(node)
+    for index in range(node.childCount):
+        walk(node.getChildAtIndex(index), found, depth + 1)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def showing_nodes():
+    found = []
+    walk(find_app("velloran"), found)
+    return [node for node in found if showing(node)]
+
+
+MONTH_WORDS = ("January", "February", "March", "April", "May", "June", "July",
+               "August", "September", "October", "November", "December")
+
+mode = sys.argv[1] if len(sys.argv) > 1 else ""
+nodes = showing_nodes()
+if mode == "focus":
+    focused = [n for n in nodes if n.getState().contains(pyatspi.STATE_FOCUSED)]
+    print("\n".join(f"{n.getRoleName()}:{n.name}" for n in focused))
+elif mode == "page":
+    labels = [n.name for n in nodes if n.getRole() == pyatspi.ROLE_LABEL]
+    months = [name for name in labels if name.strip() in MONTH_WORDS]
+    years = [n.name for n in nodes if n.getRole() == pyatspi.ROLE_RADIO_BUTTON
+             and n.getState().contains(pyatspi.STATE_CHECKED)]
+    print(f"month={months[0] if months else ''} year={years[0] if years else ''}")
+elif mode == "festivals":
+    labels = [n.name for n in nodes if n.getRole() == pyatspi.ROLE_LABEL]
+    shown = [name for name in labels if name == "Display Festivals"
+             or name.split("\r\n")[0].split(" ")[0] in MONTH_WORDS and "\n" in name]
+    print(shown[0].splitlines()[0] if shown else "")
+else:
+    sys.exit(__doc__)

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The real program starts into its main window, refuses a second copy, hands a
+# menu command's address to the browser, and survives a killed copy's lock.
+source "$(dirname "$0")/lib.sh" "$1"
+e2e_start_x
+
+app_start
+main_window=$(wait_for_window "Velloran v1.95") || fail "the main window did not appear"
+first_pid=$APP_PID
+
+# A second copy only says so, and ends after OK; the first is left alone.
+"$VELLORAN_BIN" >"$E2E_DIR/second.log" 2>&1 &
+second_pid=$!
+E2E_PIDS+=("$second_pid")
+message=$(wait_for_window "Velloran") || fail "the second copy showed no message"
+[[ -f "$XDG_CONFIG_HOME/velloran.conf" ]] && settings_before=$(md5sum < "$XDG_CONFIG_HOME/velloran.conf")
+send_keys "$message" Return
+wait_for_exit "$second_pid" || fail "the second copy did not end after OK"
+kill -0 "$first_pid" || fail "the first copy ended"
+[[ $(count_windows "Velloran v1.95") -eq 1 ]] || fail "the first copy's window changed"
+if [[ -n "${settings_before:-}" ]]; then
+    [[ $(md5sum < "$XDG_CONFIG_HOME/velloran.conf") == "$settings_before" ]] \
+        || fail "the second copy touched the settings"
+fi
+
+# Donate on the menu bar hands exactly one address to the browser.
+send_keys "$main_window" alt+d
+wait_for_opened 1 || fail "Donate opened nothing"
+sleep 0.5
+[[ $(wc -l < "$OPENED") -eq 1 ]] || fail "Donate opened more than one address: $(cat "$OPENED")"
+grep -qx 'http://[^/]*/velloran/ssd.php?page=donate' "$OPENED" \
+    || fail "unexpected address: $(cat "$OPENED")"
+
+# A copy killed outright leaves its lock behind; the next start is not locked out.
+kill -9 "$first_pid"
+wait_for_exit "$first_pid" || fail "the first copy could not be killed"
+app_start
+wait_for_window "Velloran v1.95" >/dev/null || fail "a stale lock kept the program from starting"
+[[ $(count_windows "Velloran") -eq 0 ]] || fail "the stale lock was taken for a running copy"
+kill -9 "$APP_PID"
+wait_for_exit "$APP_PID"
+
+# Two copies started at the same moment: exactly one runs, the other refuses.
+"$VELLORAN_BIN" >"$E2E_DIR/a.log" 2>&1 & a_pid=$!
+"$VELLORAN_BIN" >"$E2E_DIR/b.log" 2>&1 & b_pid=$!
+E2E_PIDS+=("$a_pid" "$b_pid")
+wait_for_window "Velloran v1.95" >/dev/null || fail "neither copy started"
+wait_for_window "Velloran" >/dev/null || fail "neither copy refused"
+sleep 1
+[[ $(count_windows "Velloran v1.95") -eq 1 ]] || fail "both copies run"
+[[ $(count_windows "Velloran") -eq 1 ]] || fail "not exactly one refusal"
+echo "foundation: passed"

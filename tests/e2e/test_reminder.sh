@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The update reminder through the real program: the first start only records the
+# day in the settings file; a day 15 days back brings the question before the main
+# window, and Yes hands the download page to the browser.
+source "$(dirname "$0")/lib.sh" "$1"
+e2e_start_x
+
+# Dates in the store follow the user's short date format (en_US: month/day/year).
+export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
+SETTINGS=$XDG_CONFIG_HOME/velloran.conf
+# "Duration" encoded, as the INI file escapes it.
+KEY='%U2122%CA%C7%B6%C9%BE%C4%C3'
+
+# The value under the key, decoded: each Windows-1252 code shifted down by 85.
+stored_date() {
+    /usr/bin/python3 - "$SETTINGS" "$KEY" <<'PY'
+import sys
+path, key = sys.argv[1], sys.argv[2]
+undefined = {0x81, 0x8D, 0x8F, 0x90, 0x9D}   # kept as C1 controls, as Windows does
+for line in open(path, encoding="utf-8"):
+    if line.startswith(key + "="):
+        value = line[len(key) + 1:].rstrip("\n")
+        if value.startswith('"') and value.endswith('"'):
+            value = value[1:-1]
+        codes = [ord(c) if ord(c) in undefined else c.encode("cp1252")[0] for c in value]
+        print(bytes(code - 85 for code in codes).decode("cp1252"))
+PY
+}
+
+# Stores a date encoded under the key, as an earlier run would have.
+store_date() {
+    /usr/bin/python3 - "$SETTINGS" "$KEY" "$1" <<'PY'
+import sys
+path, key, text = sys.argv[1:]
+undefined = {0x81, 0x8D, 0x8F, 0x90, 0x9D}
+encoded = "".join(chr(c) if c in undefined else bytes([c]).decode("cp1252")
+                  for c in (b + 85 for b in text.encode("cp1252")))
+open(path, "w", encoding="utf-8").write("[Settings]\n%s=%s\n" % (key, encoded))
+PY
+}
+
+today=$(date +%-m/%-d/%Y)
+
+# First start: no question, the file holds today's date under the encoded key.
+app_start
+wait_for_window "Velloran v1.95" >/dev/null || fail "the main window did not appear"
+[[ $(count_windows "Velloran") -eq 0 ]] || fail "the first start asked a question"
+[[ -f "$SETTINGS" ]] || fail "no settings file at $SETTINGS: $(find "$XDG_CONFIG_HOME")"
+grep -q '^\[Settings\]$' "$SETTINGS" || fail "no Settings section: $(cat "$SETTINGS")"
+[[ $(stored_date) == "$today" ]] || fail "stored '$(stored_date)', expected '$today'"
+kill "$APP_PID"
+wait_for_exit "$APP_PID" || fail "the program did not end"
+
+# Fifteen days back: the question comes first, alone; Yes opens the download page.
+store_date "$(date -d '15 days ago' +%-m/%-d/%Y)"
+app_start
+question=$(wait_for_window "Velloran") || fail "no reminder question"
+[[ $(count_windows "Velloran v1.95") -eq 0 ]] || fail "the main window came before the answer"
+[[ -n "${E2E_SHOT:-}" ]] && import -window root "$E2E_SHOT"
+send_keys "$question" Return
+wait_for_opened 1 || fail "Yes opened nothing"
+grep -qx 'http://[^/]*/velloran/ssd.php?page=download-web-page' "$OPENED" \
+    || fail "unexpected address: $(cat "$OPENED")"
+wait_for_window "Velloran v1.95" >/dev/null || fail "no main window after the answer"
+[[ $(stored_date) == "$today" ]] || fail "after Yes stored '$(stored_date)', expected '$today'"
+[[ $(wc -l < "$OPENED") -eq 1 ]] || fail "more than one address opened: $(cat "$OPENED")"
+echo "reminder: passed"

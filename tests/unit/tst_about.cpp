@@ -1,0 +1,137 @@
+#include "FakeSystem.h"
+#include "WindowCleanup.h"
+
+#include "app/FormHandle.h"
+#include "app/frmMain.h"
+#include "controls/LinkLabel.h"
+#include "web/frmAbout.h"
+#include "web/modHelp.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+
+// The About window: modal over its owner, closed by OK, Enter, Esc or the close
+// box, and left open by its links.
+class AboutTest : public QObject
+{
+    Q_OBJECT
+
+    // Opens the window modally over owner, runs act on it once it is up, and
+    // returns whether showModal came back (it must, once the window closes).
+    static bool whileOpen(QWidget* owner, const std::function<void(frmAbout&)>& act)
+    {
+        bool acted = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            if (!about)
+                return;
+            acted = true;
+            act(*about);
+            // A test step that left it open closes it here, so showModal returns.
+            QTimer::singleShot(0, about, [about] { about->reject(); });
+        });
+        frmAbout::showModal(owner);
+        return acted;
+    }
+
+private Q_SLOTS:
+    void cleanup() { CloseAllWindows(); }
+
+    void closesByKeyOrCloseBox_data()
+    {
+        QTest::addColumn<int>("way"); // 0 Enter, 1 Esc, 2 close box, 3 OK clicked
+        QTest::newRow("Enter") << 0;
+        QTest::newRow("Esc") << 1;
+        QTest::newRow("close box") << 2;
+        QTest::newRow("OK") << 3;
+    }
+
+    void closesByKeyOrCloseBox()
+    {
+        QFETCH(int, way);
+        FakeSystem system;
+        QPointer<frmAbout> seen;
+        bool closedAtOnce = false;
+        QVERIFY(whileOpen(nullptr, [&](frmAbout& about) {
+            seen = &about;
+            auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+            QVERIFY(ok->isDefault());
+            QWidget* target = about.focusWidget() ? about.focusWidget() : &about;
+            QCOMPARE(target, ok);
+            switch (way) {
+            case 0: QTest::keyClick(target, Qt::Key_Return); break;
+            case 1: QTest::keyClick(target, Qt::Key_Escape); break;
+            case 2: about.close(); break;
+            default: ok->click(); break;
+            }
+            closedAtOnce = !about.isVisible();
+        }));
+        QVERIFY(closedAtOnce);
+        // Unloaded, not kept: the next opening starts afresh.
+        QVERIFY(seen.isNull());
+        QVERIFY(system.openedAddresses.isEmpty());
+    }
+
+    void linksOpenTheirPagesAndLeaveItOpen_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("pageKey");
+        QTest::newRow("home page") << "lblHomePage" << "Click here to visit Tarrowmoor"
+                                   << "home-page";
+        QTest::newRow("offer") << "lblCoBrand" << "Click here for more details"
+                               << "fully-branded";
+    }
+
+    void linksOpenTheirPagesAndLeaveItOpen()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, caption);
+        QFETCH(QString, pageKey);
+        FakeSystem system;
+        bool stillOpen = false;
+        QVERIFY(whileOpen(nullptr, [&](frmAbout& about) {
+            auto* label = about.findChild<LinkLabel*>(link);
+            QVERIFY(label);
+            QCOMPARE(label->text(), caption);
+            QTest::mouseClick(label, Qt::LeftButton);
+            // By keyboard too: a link reached with Tab opens on Enter.
+            label->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(label, Qt::Key_Return);
+            stillOpen = about.isVisible();
+        }));
+        QVERIFY(stillOpen);
+        const QString expected = modHelp::PageAddress(pageKey);
+        QCOMPARE(system.openedAddresses, (QStringList{expected, expected}));
+    }
+
+    void theMainWindowMenuOpensItModallyOverIt()
+    {
+        FakeSystem system;
+        frmMain& main = FormHandle<frmMain>::get();
+        main.show();
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            if (!about)
+                return;
+            checked = about->parentWidget() == &main && about->isModal()
+                      && about->windowModality() == Qt::ApplicationModal
+                      && about->windowTitle() == QStringLiteral("Velloran v1.95")
+                      && (about->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog
+                      && !(about->windowFlags() & (Qt::WindowMinimizeButtonHint
+                                                   | Qt::WindowMaximizeButtonHint))
+                      && about->minimumSize() == about->maximumSize();
+            about->reject();
+        });
+        main.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QVERIFY(checked);
+        QVERIFY(main.findChildren<frmAbout*>().isEmpty());
+    }
+};
+
+QTEST_MAIN(AboutTest)
+#include "tst_about.moc"

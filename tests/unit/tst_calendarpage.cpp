@@ -1,0 +1,274 @@
+#include "FakeSystem.h"
+#include "WindowCleanup.h"
+
+#include "app/FormHandle.h"
+#include "app/FormRegistry.h"
+#include "app/frmMain.h"
+#include "app/frmStartup.h"
+#include "calendar/CalendarPage.h"
+#include "calendar/frmResultCalendar.h"
+#include "calendar/modPaganFestivals.h"
+#include "controls/TabButton.h"
+#include "controls/TabControl.h"
+#include "web/frmExitScreen.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QWidgetList visibleWindows()
+{
+    QWidgetList list;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            list.append(window);
+    return list;
+}
+
+QLocale german()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
+QLocale english()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+} // namespace
+
+// The calendar page of the main window: stepping the month, choosing a year
+// and handing over to the result window, on a program started as the user starts it.
+class CalendarPageTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeSystem> system;
+
+    CalendarPage* page() const
+    {
+        frmMain* main = FormHandle<frmMain>::loaded();
+        return main ? main->calendarPage() : nullptr;
+    }
+    template <class Widget>
+    Widget* control(const char* name) const
+    {
+        Widget* widget = page()->findChild<Widget*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s on the calendar page", name);
+        return widget;
+    }
+    QLabel* lblMonth() const { return control<QLabel>("lblMonth"); }
+    QRadioButton* optYear(int index) const
+    {
+        return control<QRadioButton>(qPrintable(QStringLiteral("optYear(%1)").arg(index)));
+    }
+    QList<bool> yearsSet() const
+    {
+        return {optYear(0)->isChecked(), optYear(1)->isChecked(), optYear(2)->isChecked()};
+    }
+
+    void startProgram(const QLocale& locale, QDate today)
+    {
+        system->userLocale = locale;
+        system->date = today;
+        FormHandle<frmStartup>::get();
+        QVERIFY(page());
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        system = std::make_unique<FakeSystem>();
+        modPaganFestivals::SelectedMonthName = QStringLiteral("untouched");
+        modPaganFestivals::SelectedYear = QStringLiteral("untouched");
+    }
+
+    void cleanup()
+    {
+        CloseAllWindows();
+        QVERIFY(FormRegistry::loadedForms().isEmpty());
+        system.reset();
+    }
+
+    void opensOnTheCurrentMonthWithNoYearAndAsksForOne()
+    {
+        startProgram(english(), QDate(2026, 3, 15));
+        QCOMPARE(lblMonth()->text(), QStringLiteral("March"));
+        QCOMPARE(yearsSet(), (QList<bool>{false, false, false}));
+
+        control<QPushButton>("cmdCalendar")->click();
+
+        QCOMPARE(system->messages.size(), 1);
+        QCOMPARE(system->messages[0].text, QStringLiteral("Please Select A Year"));
+        QCOMPARE(system->messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(system->messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        // Nothing else: the page as it was, the main window alone, nothing sent on.
+        QVERIFY(!FormHandle<frmResultCalendar>::loaded());
+        QCOMPARE(visibleWindows(), QWidgetList{FormHandle<frmMain>::loaded()});
+        QCOMPARE(lblMonth()->text(), QStringLiteral("March"));
+        QCOMPARE(yearsSet(), (QList<bool>{false, false, false}));
+        QCOMPARE(modPaganFestivals::SelectedMonthName, QStringLiteral("untouched"));
+        QCOMPARE(modPaganFestivals::SelectedYear, QStringLiteral("untouched"));
+        QCOMPARE(system->endCalls, 0);
+    }
+
+    void steppingTheMonth_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("back from January stays") << english() << "January" << "cmdMonthBack" << 1 << "January";
+        QTest::newRow("next from December stays") << english() << "December" << "cmdMonthNext" << 1 << "December";
+        QTest::newRow("November, twice next") << english() << "November" << "cmdMonthNext" << 2 << "December";
+        QTest::newRow("February back") << english() << "February" << "cmdMonthBack" << 1 << "January";
+        QTest::newRow("padded text steps") << english() << "  June " << "cmdMonthBack" << 1 << "May";
+        QTest::newRow("other case matches nothing") << english() << "june" << "cmdMonthNext" << 1 << "june";
+        QTest::newRow("abbreviation matches nothing") << english() << "Jun" << "cmdMonthNext" << 1 << "Jun";
+        QTest::newRow("unknown text") << english() << "Smarch" << "cmdMonthBack" << 3 << "Smarch";
+        QTest::newRow("German back from Januar stays") << german() << "Januar" << "cmdMonthBack" << 1 << "Januar";
+        QTest::newRow("German next from Dezember stays") << german() << "Dezember" << "cmdMonthNext" << 1 << "Dezember";
+        QTest::newRow("German Februar to März") << german() << " Februar" << "cmdMonthNext" << 1 << "März";
+        QTest::newRow("English name under German") << german() << "March" << "cmdMonthNext" << 1 << "March";
+    }
+
+    void steppingTheMonth()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, shown);
+        QFETCH(QString, button);
+        QFETCH(int, presses);
+        QFETCH(QString, expected);
+        startProgram(locale, QDate(2026, 7, 4));
+        page()->setMonthCaption(shown);
+        optYear(1)->setChecked(true);
+
+        for (int press = 0; press < presses; ++press)
+            control<QPushButton>(qPrintable(button))->click();
+
+        QCOMPARE(lblMonth()->text(), expected);
+        // Stepping never touches the year, whichever end it meets.
+        QCOMPARE(yearsSet(), (QList<bool>{false, true, false}));
+        QVERIFY(system->messages.isEmpty());
+    }
+
+    void theYearOptionsAreOneGroup()
+    {
+        startProgram(english(), QDate(2026, 7, 4));
+        optYear(0)->click();
+        optYear(2)->click();
+        QCOMPARE(yearsSet(), (QList<bool>{false, false, true}));
+    }
+
+    void showingHandsOverToTheResultWindow_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("monthName");
+        QTest::addColumn<QString>("yearText");
+        QTest::addColumn<QString>("firstLine");
+
+        QTest::newRow("June 2008") << english() << "June" << 2 << "June" << "2008" << "June 5, 2008";
+        QTest::newRow("padded January 2006")
+            << english() << " January  " << 0 << "January" << "2006" << "January 23, 2006";
+        QTest::newRow("German Oktober 2007")
+            << german() << "Oktober" << 1 << "Oktober" << "2007" << "October 23, 2007";
+    }
+
+    void showingHandsOverToTheResultWindow()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, shown);
+        QFETCH(int, year);
+        QFETCH(QString, monthName);
+        QFETCH(QString, yearText);
+        QFETCH(QString, firstLine);
+        startProgram(locale, QDate(2026, 7, 4));
+        QPointer<frmMain> oldMain = FormHandle<frmMain>::loaded();
+        page()->setMonthCaption(shown);
+        optYear(year)->click();
+
+        control<QPushButton>("cmdCalendar")->click();
+
+        QCOMPARE(modPaganFestivals::SelectedMonthName, monthName);
+        QCOMPARE(modPaganFestivals::SelectedYear, yearText);
+        frmResultCalendar* result = FormHandle<frmResultCalendar>::loaded();
+        QVERIFY(result);
+        // The main window is gone for good, not hidden; the others are out of sight.
+        QVERIFY(!FormHandle<frmMain>::loaded());
+        QVERIFY(FormHandle<frmExitScreen>::loaded());
+        QCOMPARE(visibleWindows(), QWidgetList{result});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(oldMain.isNull());
+        QCOMPARE(visibleWindows(), QWidgetList{result});
+        QVERIFY(system->messages.isEmpty());
+        QCOMPARE(system->endCalls, 0);
+        // The result window reads the month the same way the page wrote it.
+        const QString shownText = result->findChild<QLabel*>(QStringLiteral("lblDisp"))->text();
+        QCOMPARE(shownText.section(QStringLiteral("\r\n"), 0, 0), firstLine);
+    }
+
+    void workedByKeyboardAlone()
+    {
+        startProgram(english(), QDate(2026, 11, 4));
+        frmMain* main = FormHandle<frmMain>::loaded();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        main->SSTMain()->tabButton(0)->setFocus();
+        const auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+            return QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                               : QString();
+        };
+
+        // From the tabs into the page, in reading order.
+        QCOMPARE(press(Qt::Key_Tab), QStringLiteral("cmdMonthBack"));
+        QCOMPARE(press(Qt::Key_Tab), QStringLiteral("cmdMonthNext"));
+        press(Qt::Key_Space);
+        QCOMPARE(lblMonth()->text(), QStringLiteral("December"));
+        QCOMPARE(press(Qt::Key_Tab), QStringLiteral("optYear(0)"));
+        QCOMPARE(press(Qt::Key_Right), QStringLiteral("optYear(1)"));
+        QCOMPARE(press(Qt::Key_Right), QStringLiteral("optYear(2)"));
+        press(Qt::Key_Space);
+        QCOMPARE(yearsSet(), (QList<bool>{false, false, true}));
+        QCOMPARE(press(Qt::Key_Tab), QStringLiteral("cmdCalendar"));
+        // The access key of "Show Pagan &Calendar" from anywhere on the page.
+        control<QPushButton>("cmdMonthBack")->setFocus();
+        QTest::keyClick(main->windowHandle(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(FormHandle<frmResultCalendar>::loaded());
+        QCOMPARE(modPaganFestivals::SelectedMonthName, QStringLiteral("December"));
+        QCOMPARE(modPaganFestivals::SelectedYear, QStringLiteral("2008"));
+    }
+
+    void theIntroductionAndPicture()
+    {
+        startProgram(english(), QDate(2026, 7, 4));
+        auto* intro = control<QLabel>("Label5");
+        QVERIFY(intro->text().startsWith(QStringLiteral(
+            "One of the most significant things in the ancient Anglo-Saxon culture is the old "
+            "pagan calendar. ")));
+        QVERIFY2(intro->text().size() > 1100 && intro->text().size() < 1300,
+                 qPrintable(QString::number(intro->text().size())));
+        // All of it is readable inside the label.
+        QVERIFY2(intro->heightForWidth(intro->width()) <= intro->height(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(intro->heightForWidth(intro->width()))
+                                .arg(intro->height())));
+        auto* picture = control<QLabel>("Picture1");
+        QCOMPARE(picture->pixmap().size(), QSize(90, 90));
+        QVERIFY(!picture->accessibleName().isEmpty());
+    }
+};
+
+QTEST_MAIN(CalendarPageTest)
+#include "tst_calendarpage.moc"

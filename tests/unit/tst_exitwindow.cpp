@@ -1,0 +1,372 @@
+#include "FakeSystem.h"
+#include "WindowCleanup.h"
+
+#include "app/FormHandle.h"
+#include "app/FormRegistry.h"
+#include "app/frmStartup.h"
+#include "controls/LinkLabel.h"
+#include "web/frmExitScreen.h"
+#include "web/modHelp.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+// The exit window: its load steps, the road out, its links and the referral form.
+class ExitWindowTest : public QObject
+{
+    Q_OBJECT
+
+    template <class T = QWidget>
+    static T* control(const QWidget& window, const char* name)
+    {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+    static frmExitScreen& activeExitWindow()
+    {
+        frmExitScreen& window = FormHandle<frmExitScreen>::get();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("the exit window could not be activated");
+        return window;
+    }
+
+    static QString address(const char* tail)
+    {
+        return QString::fromLatin1(modHelp::ServerAddress) + QString::fromUtf8(tail);
+    }
+
+private Q_SLOTS:
+    void cleanup() { CloseAllWindows(); }
+
+    void loadingDrawsOneOfFourMessages_data()
+    {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<int>("index");
+        QTest::newRow("0") << 0.0 << 0;
+        QTest::newRow("just below a quarter") << 0.2499 << 0;
+        QTest::newRow("a quarter") << 0.25 << 1;
+        QTest::newRow("a half") << 0.5 << 2;
+        QTest::newRow("three quarters") << 0.75 << 3;
+        QTest::newRow("just below 1") << 0.9999999 << 3;
+    }
+
+    void loadingDrawsOneOfFourMessages()
+    {
+        QFETCH(double, draw);
+        QFETCH(int, index);
+        FakeSystem system;
+        system.draws = {draw};
+        frmExitScreen& window = FormHandle<frmExitScreen>::get();
+        QCOMPARE(system.seeds, 1);
+        QCOMPARE(control<QLabel>(window, "Label2")->text(),
+                 QString::fromUtf8(frmExitScreen::Messages[index]));
+    }
+
+    void theIndexNeverLeavesZeroToThree()
+    {
+        for (double r : {-0.5, 0.0, 0.3, 0.99, 1.0, 7.0}) {
+            const int k = frmExitScreen::messageIndexFor(r);
+            QVERIFY2(k >= 0 && k <= 3, qPrintable(QString::number(r)));
+        }
+    }
+
+    void loadingMakesItVisibleOnTopWithoutActivating()
+    {
+        FakeSystem system;
+        frmExitScreen& window = FormHandle<frmExitScreen>::get();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velloran v1.95"));
+        QCOMPARE(control<QLabel>(window, "lblExitScreenCaption")->text(),
+                 QStringLiteral("Velloran v1.95"));
+        QVERIFY(!window.windowIcon().isNull());
+        QVERIFY(!control<QLabel>(window, "picExitScreenIcon")->pixmap().isNull());
+        QVERIFY(window.isVisible());
+        QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(window.testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        // Loading it must not load the start-up window, which would start the program again.
+        QVERIFY(!FormHandle<frmStartup>::loaded());
+    }
+
+    void aHiddenWindowKeepsWhatItHad()
+    {
+        FakeSystem system;
+        system.draws = {0.6};
+        FormHandle<frmExitScreen>::hide(); // not loaded yet: this loads it
+        frmExitScreen* window = FormHandle<frmExitScreen>::loaded();
+        QVERIFY(window);
+        QVERIFY(!window->isVisible());
+        control<QLineEdit>(*window, "txtName")->setText(QStringLiteral("Ann"));
+
+        system.draws = {0.1};
+        FormHandle<frmExitScreen>::get().show();
+        QCOMPARE(FormHandle<frmExitScreen>::loaded(), window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(system.seeds, 1); // no second load
+        QCOMPARE(control<QLabel>(*window, "Label2")->text(),
+                 QString::fromUtf8(frmExitScreen::Messages[2]));
+        QCOMPARE(control<QLineEdit>(*window, "txtName")->text(), QStringLiteral("Ann"));
+        QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    }
+
+    void fixedTextsAreExact()
+    {
+        FakeSystem system;
+        const QString text = frmExitScreen::softwaresText();
+        QVERIFY(text.contains(QStringLiteral("the world\u2019s largest")));
+        QVERIFY(text.contains(QStringLiteral("interests.") + QString(61, QLatin1Char(' ')) + "All"));
+        QVERIFY(!text.contains(QString(62, QLatin1Char(' '))));
+        QVERIFY(text.endsWith(QStringLiteral("friends and family. ")));
+        QVERIFY(!text.endsWith(QStringLiteral("  ")));
+        QVERIFY(QString::fromUtf8(frmExitScreen::Messages[1]).endsWith(QStringLiteral("Tarrowmoor")));
+
+        frmExitScreen& window = FormHandle<frmExitScreen>::get();
+        QCOMPARE(control<QLabel>(window, "Label3")->text(), text);
+        QCOMPARE(window.messageText(), QStringLiteral("Your Message\r\n"));
+        QCOMPARE(control<QGroupBox>(window, "Frame2")->title(), QStringLiteral("Refer A Friend"));
+        QCOMPARE(control<QGroupBox>(window, "Frame6")->title(),
+                 QStringLiteral("Download Quillmere Softwares"));
+    }
+
+    void tabOrderStartsAtExitAndReachesTheHiddenBox()
+    {
+        FakeSystem system;
+        frmExitScreen& window = activeExitWindow();
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdClose"));
+
+        QStringList order;
+        for (int i = 0; i < 9; ++i) {
+            order.append(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QStringList{"cmdClose", "Check1", "picExitScreenIcon", "txtName",
+                                     "cmdSubmit", "txtEmail", "txtFriendEmail", "txtFriendName",
+                                     "txtMessage"}));
+        // The message box lies outside its frame: reachable, never seen.
+        auto* message = control<QPlainTextEdit>(window, "txtMessage");
+        QVERIFY(message->isVisible());
+        QVERIFY(!message->geometry().intersects(message->parentWidget()->rect()));
+    }
+
+    void bothRoadsOutEndTheProgram_data()
+    {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("E&xit") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void bothRoadsOutEndTheProgram()
+    {
+        QFETCH(bool, byButton);
+        FakeSystem system;
+        frmExitScreen& window = FormHandle<frmExitScreen>::get();
+        if (byButton)
+            control<QPushButton>(window, "cmdClose")->click();
+        else
+            window.close();
+        QVERIFY(system.endCalls >= 1);
+        QVERIFY(!FormHandle<frmExitScreen>::loaded());
+        QVERIFY(FormRegistry::loadedForms().isEmpty());
+    }
+
+    void linksOpenTheirPagesOnce()
+    {
+        FakeSystem system;
+        frmExitScreen& window = FormHandle<frmExitScreen>::get();
+        auto* check = control<QPushButton>(window, "Check1");
+        check->click();
+        QCOMPARE(system.openedAddresses, QStringList{address("/velloran/ssd.php?page=home-page")});
+        QVERIFY(!check->isChecked());
+        // The cleared box takes the next click just the same.
+        QTest::keyClick(check, Qt::Key_Space);
+        QCOMPARE(system.openedAddresses.size(), 2);
+        QVERIFY(!check->isChecked());
+
+        Q_EMIT control<LinkLabel>(window, "lblGoToHome")->clicked();
+        QCOMPARE(system.openedAddresses.last(),
+                 address("/velloran/ssd.php?page=quillmeresoftwares"));
+        QVERIFY(window.isVisible());
+    }
+
+    void placeholdersFollowTheFocus()
+    {
+        FakeSystem system;
+        frmExitScreen& window = activeExitWindow();
+        auto* name = control<QLineEdit>(window, "txtName");
+        auto* email = control<QLineEdit>(window, "txtEmail");
+        auto* message = control<QPlainTextEdit>(window, "txtMessage");
+
+        name->setText(QStringLiteral("  Your Name "));
+        name->setFocus(Qt::TabFocusReason);
+        QCOMPARE(name->text(), QString()); // placeholder, spaces aside, is emptied
+        QTest::keyClicks(name, QStringLiteral("   "));
+        email->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(name->text(), QStringLiteral("Your Name")); // only spaces: back to it
+        QCOMPARE(email->text(), QString());
+
+        // The window losing the focus to a message box is no move between controls.
+        QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(email, &away);
+        QCOMPARE(email->text(), QString());
+        control<QWidget>(window, "cmdSubmit")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(email->text(), QStringLiteral("Your Email Address"));
+
+        // Typed text is kept both ways.
+        name->setText(QStringLiteral("Ann Lee"));
+        name->setFocus(Qt::TabFocusReason);
+        email->setFocus(Qt::TabFocusReason);
+        QCOMPARE(name->text(), QStringLiteral("Ann Lee"));
+
+        // The hidden box differs from its placeholder by the line break: not emptied;
+        // emptied by the user, it gets the placeholder without the line break.
+        message->setFocus(Qt::TabFocusReason);
+        QCOMPARE(window.messageText(), QStringLiteral("Your Message\r\n"));
+        message->clear();
+        name->setFocus(Qt::TabFocusReason);
+        QCOMPARE(window.messageText(), QStringLiteral("Your Message"));
+    }
+
+    void theEmailBoxesRefuseATypedSpace_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("txtEmail") << "txtEmail" << true;
+        QTest::newRow("txtFriendEmail") << "txtFriendEmail" << true;
+        QTest::newRow("txtName") << "txtName" << false;
+        QTest::newRow("txtFriendName") << "txtFriendName" << false;
+    }
+
+    void theEmailBoxesRefuseATypedSpace()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, refused);
+        FakeSystem system;
+        frmExitScreen& window = activeExitWindow();
+        auto* field = window.findChild<QLineEdit*>(box);
+        auto* other = control<QWidget>(window, "cmdClose");
+        field->setFocus(Qt::TabFocusReason);
+        // The box that shows the message takes the focus away for a while.
+        system.onMessage = [other](const FakeSystem::Message&) { other->setFocus(); };
+
+        QTest::keyClicks(field, QStringLiteral("a b"));
+
+        if (!refused) {
+            QCOMPARE(field->text(), QStringLiteral("a b"));
+            QVERIFY(system.messages.isEmpty());
+            return;
+        }
+        QCOMPARE(field->text(), QStringLiteral("ab"));
+        QCOMPARE(system.messages.size(), 1);
+        QCOMPARE(system.messages[0].text, QStringLiteral("Email Address Cannot Contain Space"));
+        QCOMPARE(system.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(QApplication::focusWidget(), field);
+
+        // A pasted space is not a typed one.
+        QGuiApplication::clipboard()->setText(QStringLiteral(" c d"));
+        field->paste();
+        QCOMPARE(field->text(), QStringLiteral("ab c d"));
+        QCOMPARE(system.messages.size(), 1);
+    }
+
+    void referralStepsInOrder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("friendName");
+        QTest::addColumn<QString>("friendEmail");
+        QTest::addColumn<QString>("message"); // null: the box is left untouched
+        QTest::addColumn<QString>("expected"); // a message, or the address after the server
+
+        const QString untouched;
+        const char* page = "/velloran/ssd.php?page=kzlt-refer-a-friend";
+        QTest::newRow("untouched form")
+            << "Your Name" << "Your Email Address" << "Friend's Name" << "Friend's Email Address"
+            << untouched << "Please Enter Proper Email Address";
+        QTest::newRow("equal addresses") << "Ann" << "a@b.c" << "Bo" << "a@b.c" << untouched
+                                         << "Please Enter Distinct Email Addresses";
+        QTest::newRow("equal once trimmed") << "Ann" << "  a@b.c " << "Bo" << "a@b.c" << untouched
+                                            << "Please Enter Distinct Email Addresses";
+        QTest::newRow("equal placeholders") << "Ann" << "Your Email Address" << "Bo"
+                                            << "Your Email Address" << untouched
+                                            << "Please Enter Distinct Email Addresses";
+        QTest::newRow("case-different addresses pass")
+            << "Ann" << "A@b.c" << "Bo" << "a@b.c" << untouched
+            << QString::fromLatin1(page)
+                   + "&taf1=Ann&taf2=A%40b.c&taf3=Your%20Message%0D%0A&taf4=Bo&taf5=a%40b.c"
+                     "&taf6=SERVER/velloran/";
+        QTest::newRow("no @") << "Ann" << "ab.c" << "Bo" << "d@e.f" << untouched
+                              << "Please Enter Proper Email Address";
+        QTest::newRow("friend's @ without .") << "Ann" << "a@b.c" << "Bo" << "d@e" << untouched
+                                              << "Please Enter Proper Email Address";
+        QTest::newRow("own @ without .") << "Ann" << "a@b" << "Bo" << "d@e.f" << untouched
+                                         << "Please Enter Proper Email Address";
+        QTest::newRow("name untouched, bare @ and . pass the window")
+            << "Your Name" << "@." << "Bo" << ".@" << untouched << "Please Enter Your Name";
+        QTest::newRow("name of spaces") << "   " << "a@b.c" << "Bo" << "d@e.f" << untouched
+                                        << "Please Enter Your Name";
+        QTest::newRow("message emptied") << "Ann" << "a@b.c" << "Bo" << "d@e.f" << ""
+                                         << "Please Enter Your Message";
+        QTest::newRow("message is the bare placeholder")
+            << "Ann" << "a@b.c" << "Bo" << "d@e.f" << "  Your Message"
+            << "Please Enter Your Message";
+        QTest::newRow("friend's name untouched")
+            << "Ann" << "a@b.c" << "Friend's Name" << "d@e.f" << "Hello"
+            << "Please Enter Your Friend's Name";
+        QTest::newRow("inner spaces and a tab")
+            << " Ann Lee " << "a@b.c" << "\tBo" << "d@e.f" << "Hi there\r\nsee you"
+            << QString::fromLatin1(page)
+                   + "&taf1=Ann%20Lee&taf2=a%40b.c&taf3=Hi%20there%0D%0Asee%20you&taf4=%09Bo"
+                     "&taf5=d%40e.f&taf6=SERVER/velloran/";
+    }
+
+    void referralStepsInOrder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, friendName);
+        QFETCH(QString, friendEmail);
+        QFETCH(QString, message);
+        QFETCH(QString, expected);
+        FakeSystem system;
+        frmExitScreen& window = FormHandle<frmExitScreen>::get();
+        const QStringList names = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
+        const QStringList values = {name, email, friendName, friendEmail};
+        for (int i = 0; i < names.size(); ++i)
+            window.findChild<QLineEdit*>(names[i])->setText(values[i]);
+        if (!message.isNull())
+            control<QPlainTextEdit>(window, "txtMessage")->setPlainText(message);
+        const QString messageBefore = window.messageText();
+
+        control<QPushButton>(window, "cmdSubmit")->click();
+
+        if (expected.startsWith(QLatin1Char('/'))) {
+            QVERIFY(system.messages.isEmpty());
+            const QString server = QString::fromLatin1(modHelp::ServerAddress);
+            QCOMPARE(system.openedAddresses,
+                     QStringList{server + QString(expected).replace("SERVER", server)});
+        } else {
+            QCOMPARE(system.messages.size(), 1);
+            QCOMPARE(system.messages[0].text, expected);
+            QCOMPARE(system.messages[0].icon, QMessageBox::Critical);
+            QCOMPARE(system.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+            QVERIFY(system.openedAddresses.isEmpty());
+        }
+        // Whatever the outcome, the window stays and keeps every text.
+        QVERIFY(FormHandle<frmExitScreen>::loaded() == &window && window.isVisible());
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(window.findChild<QLineEdit*>(names[i])->text(), values[i]);
+        QCOMPARE(window.messageText(), messageBefore);
+    }
+};
+
+QTEST_MAIN(ExitWindowTest)
+#include "tst_exitwindow.moc"

@@ -1,0 +1,223 @@
+#include "FakeSystem.h"
+#include "WindowCleanup.h"
+
+#include "app/FormHandle.h"
+#include "app/frmMain.h"
+#include "calendar/CalendarPage.h"
+#include "controls/AccessibilityFactory.h"
+#include "controls/LinkLabel.h"
+#include "controls/TabButton.h"
+#include "controls/TabControl.h"
+#include "controls/Twips.h"
+#include "web/ForumBanner.h"
+#include "web/FullBrandFrame.h"
+
+#include <QAccessible>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+namespace {
+const QString PageBase = QStringLiteral("http://www.tarrowmoor.com/velloran/ssd.php?page=");
+
+QStringList captions(const QList<QAction*>& actions)
+{
+    QStringList list;
+    for (QAction* action : actions)
+        list.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return list;
+}
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { InstallAccessibilityFactory(); }
+    void cleanup() { CloseAllWindows(); }
+
+    void aFixedCentredWindow()
+    {
+        FakeSystem system;
+        frmMain& main = FormHandle<frmMain>::get();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QCOMPARE(main.windowTitle(), QStringLiteral("Velloran v1.95"));
+        QCOMPARE(main.centralWidget()->size(), Twips::size(10110, 6060));
+        QCOMPARE(main.minimumSize(), main.maximumSize());
+        QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!main.windowIcon().isNull());
+        const QPoint middle = main.frameGeometry().center();
+        const QPoint screenMiddle = main.screen()->availableGeometry().center();
+        // Within the few pixels that a window frame adds.
+        QVERIFY2((middle - screenMiddle).manhattanLength() <= 12, "centred on the screen");
+    }
+
+    void theMenuBarInOrder()
+    {
+        FakeSystem system;
+        frmMain& main = FormHandle<frmMain>::get();
+        const QList<QAction*> bar = main.menuBar()->actions();
+        QCOMPARE(captions(bar), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QCOMPARE(captions(bar[0]->menu()->actions()), QStringList{"E&xit"});
+        QCOMPARE(captions(bar[1]->menu()->actions()),
+                 (QStringList{"&Online Help", "&Visit Us Online", "-",
+                              "Check for Software &Update", "-", "&About Software"}));
+        QVERIFY(!bar[2]->menu());
+        QVERIFY(!bar[3]->isEnabled());
+        for (QAction* action : main.findChildren<QAction*>())
+            QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
+    }
+
+    void commandsOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("pageKey");
+        QTest::newRow("Online Help") << "mnuOnline" << "help-web-page";
+        QTest::newRow("Visit Us Online") << "mnuVisit" << "home-page";
+        QTest::newRow("Check for Software Update") << "mnuUpdate" << "download-web-page";
+        QTest::newRow("Donate") << "mnuDonate" << "donate";
+        QTest::newRow("forum banner") << "Label14" << "home-page";
+        QTest::newRow("co-brand label") << "lblCobrand" << "co-brand";
+        QTest::newRow("full-brand label") << "lblFullBrand" << "fully-branded";
+    }
+
+    void commandsOpenTheirPages()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, pageKey);
+        FakeSystem system;
+        frmMain& main = FormHandle<frmMain>::get();
+        main.show();
+        if (auto* action = main.findChild<QAction*>(control)) {
+            action->trigger();
+        } else {
+            auto* label = main.findChild<LinkLabel*>(control);
+            QVERIFY(label);
+            main.fullBrandFrame()->bringToFront(label == main.fullBrandFrame()->lblCobrand()
+                                                    ? label
+                                                    : main.fullBrandFrame()->lblFullBrand());
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QCOMPARE(system.openedAddresses, QStringList{PageBase + pageKey});
+        QVERIFY(system.messages.isEmpty());
+        QVERIFY(FormHandle<frmMain>::loaded()); // nothing else happens
+    }
+
+    void linkLabelsWorkByKeyboardAndForScreenReaders()
+    {
+        FakeSystem system;
+        frmMain& main = FormHandle<frmMain>::get();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.Label14()->setFocus();
+        QTest::keyClick(main.Label14(), Qt::Key_Return);
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(main.Label14());
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), QString::fromUtf8(ForumBanner::Caption));
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(system.openedAddresses,
+                 (QStringList{PageBase + "home-page", PageBase + "home-page"}));
+    }
+
+    void theBannerIsOneCentredLine()
+    {
+        FakeSystem system;
+        frmMain& main = FormHandle<frmMain>::get();
+        ForumBanner* banner = main.Label14();
+        QCOMPARE(banner->height(), banner->fontMetrics().height());
+        QVERIFY(banner->width() >= banner->fontMetrics().horizontalAdvance(banner->text()));
+        QVERIFY(qAbs(banner->geometry().center().x() - Twips::toPixels(360 + 9390 / 2)) <= 1);
+        QVERIFY(banner->geometry().bottom() < main.SSTMain()->geometry().top());
+    }
+
+    void sixPagesOnTheMainTabs()
+    {
+        FakeSystem system;
+        frmMain& main = FormHandle<frmMain>::get();
+        main.show();
+        TabControl* tabs = main.SSTMain();
+        const QStringList expected = {"Pagan Calendar",    "Pagan Information", "Pagan Festive Seasons",
+                                      "Pagan Elements",    "Pagan Gods",        "Pagan Goddesses"};
+        const int frames[] = {0, 1, 2, 11, 17, 30};
+        QCOMPARE(tabs->tabCount(), 6);
+        QCOMPARE(tabs->rowCount(), 1);
+        for (int tab = 0; tab < 6; ++tab) {
+            QCOMPARE(tabs->tabCaption(tab), expected[tab]);
+            QCOMPARE(tabs->page(tab), main.fraContainer(frames[tab]));
+            QCOMPARE(tabs->page(tab)->objectName(), QStringLiteral("fraContainer(%1)").arg(frames[tab]));
+        }
+        for (int tab = 5; tab >= 0; --tab) {
+            tabs->setSelectedIndex(tab);
+            for (int other = 0; other < 6; ++other)
+                QCOMPARE(tabs->page(other)->isVisible(), other == tab);
+        }
+    }
+
+    void everyLoadStartsOnTheCalendarWithTheCurrentMonth_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("month");
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "March";
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "März";
+        QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "март";
+    }
+
+    void everyLoadStartsOnTheCalendarWithTheCurrentMonth()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, month);
+        FakeSystem system;
+        system.userLocale = locale;
+        system.date = QDate(2027, 3, 15);
+        for (int round = 0; round < 2; ++round) {
+            frmMain& main = FormHandle<frmMain>::get();
+            QCOMPARE(main.calendarPage()->monthCaption(), month);
+            QCOMPARE(main.findChild<QLabel*>(QStringLiteral("lblYear"))->text(), QStringLiteral("2027"));
+            QCOMPARE(main.SSTMain()->selectedIndex(), 0);
+            main.SSTMain()->setSelectedIndex(4);
+            main.close();
+            CloseAllWindows();
+        }
+    }
+
+    void exactlyOneOutreachLabelAndNothingParkedIsReachable()
+    {
+        FakeSystem system;
+        frmMain& main = FormHandle<frmMain>::get();
+        main.show();
+        FullBrandFrame* band = main.fullBrandFrame();
+        QCOMPARE(band->frontLabel(), band->lblFullBrand()); // the stored order
+        QVERIFY(band->lblFullBrand()->isVisible() && !band->lblCobrand()->isVisible());
+        QCOMPARE(band->lblCobrand()->text(),
+                 QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
+                                "to your site. Put your site's name &  link here. See \"Help\" for "
+                                "details.    Click Here for more info on co-branding."));
+        band->bringToFront(band->lblCobrand());
+        QVERIFY(!band->lblFullBrand()->isVisible() && band->lblCobrand()->isVisible());
+        QCOMPARE(band->lblCobrand()->geometry(), band->lblFullBrand()->geometry());
+
+        // Going round with the Tab key never lands on a hidden control.
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.activateWindow();
+        main.SSTMain()->setFocus();
+        QSet<QWidget*> visited;
+        for (int step = 0; step < 60; ++step) {
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            QVERIFY2(focused->isVisible(), qPrintable(focused->objectName()));
+            visited.insert(focused);
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QVERIFY(visited.contains(main.Label14()));
+        QVERIFY(visited.contains(band->lblCobrand()));
+        QVERIFY(main.findChild<QLabel*>(QStringLiteral("lblYear"))->geometry().top()
+                >= main.centralWidget()->height());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

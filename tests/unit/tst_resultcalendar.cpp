@@ -1,0 +1,331 @@
+#include "FakeSystem.h"
+#include "WindowCleanup.h"
+
+#include "app/FormHandle.h"
+#include "app/FormRegistry.h"
+#include "app/frmMain.h"
+#include "app/frmStartup.h"
+#include "calendar/CalendarPage.h"
+#include "calendar/frmResultCalendar.h"
+#include "calendar/modPaganFestivals.h"
+#include "controls/LinkLabel.h"
+#include "controls/TabControl.h"
+#include "controls/Twips.h"
+#include "web/FullBrandFrame.h"
+#include "web/frmExitScreen.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString PageBase = QStringLiteral("http://www.tarrowmoor.com/velloran/ssd.php?page=");
+const QString CrLf = QStringLiteral("\r\n");
+
+QWidgetList visibleWindows()
+{
+    QWidgetList list;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            list.append(window);
+    return list;
+}
+
+QStringList itemNames(const QList<QAction*>& actions)
+{
+    QStringList names;
+    for (QAction* action : actions)
+        names.append(action->menu() ? action->menu()->objectName() : action->objectName());
+    return names;
+}
+
+QStringList captions(const QList<QAction*>& actions)
+{
+    QStringList list;
+    for (QAction* action : actions)
+        list.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return list;
+}
+
+} // namespace
+
+// The festival result window: what it shows for a choice, its menus, and every
+// road back to the main window.
+class ResultCalendarTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FakeSystem> system;
+
+    frmResultCalendar& open(const QString& month, const QString& year)
+    {
+        modPaganFestivals::SelectedMonthName = month;
+        modPaganFestivals::SelectedYear = year;
+        frmResultCalendar& window = FormHandle<frmResultCalendar>::get();
+        window.show();
+        return window;
+    }
+    static QLabel* lblDisp(QWidget& window)
+    {
+        return window.findChild<QLabel*>(QStringLiteral("lblDisp"));
+    }
+    static QCalendarWidget* MV(QWidget& window)
+    {
+        return window.findChild<QCalendarWidget*>(QStringLiteral("MV"));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { system = std::make_unique<FakeSystem>(); }
+    void cleanup()
+    {
+        CloseAllWindows();
+        QVERIFY(FormRegistry::loadedForms().isEmpty());
+        system.reset();
+    }
+
+    void theChosenMonthIsShown_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("text");   // the whole text, or its last line after "...".
+        QTest::addColumn<int>("pageMonth");
+        QTest::addColumn<int>("pageYear");
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const QLocale german(QLocale::German, QLocale::Germany);
+
+        QTest::newRow("February 2007")
+            << english << "February" << "2007"
+            << "February 2, 2007\r\nIMBOLC\r\n\r\nFebruary 13, 2007\r\nFestival of Love : Danu "
+               "and cernunnos(9 DAYS) 13th Feb Onward\r\n\r\nFebruary 28, 2007\r\nDay of Merriddyn"
+            << 2 << 2007;
+        QTest::newRow("October 2006") << english << "October" << "2006"
+                                      << "October 23, 2006\r\nSAMHAIN" << 10 << 2006;
+        QTest::newRow("December 2006")
+            << english << "December" << "2006"
+            << "...Festival of Wine and pleasure (4 DAYS) 28th Dec Onward" << 12 << 2006;
+        QTest::newRow("December 2008")
+            << english << "December" << "2008"
+            << "...Festival of Wine and pleasure (4 DAYS) 28th December Onward" << 12 << 2008;
+        QTest::newRow("German Januar 2008") << german << "Januar" << "2008"
+                                            << "January 23, 2008\r\nDay of Braciaca(2 DAYS)23rd Onward"
+                                            << 1 << 2008;
+        // What the page cannot send leaves the start text; the month view keeps what it can.
+        QTest::newRow("year outside the table") << english << "June" << "2009"
+                                                << "Display Festivals" << 6 << 2007;
+        QTest::newRow("year no number") << english << "June" << "" << "Display Festivals" << 6 << 2007;
+        QTest::newRow("month matching nothing") << english << "Smarch" << "2006"
+                                                << "Display Festivals" << 3 << 2006;
+        QTest::newRow("English name under German") << german << "June" << "2008"
+                                                   << "Display Festivals" << 3 << 2008;
+    }
+
+    void theChosenMonthIsShown()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, month);
+        QFETCH(QString, year);
+        QFETCH(QString, text);
+        QFETCH(int, pageMonth);
+        QFETCH(int, pageYear);
+        system->userLocale = locale;
+
+        frmResultCalendar& window = open(month, year);
+
+        const QString shown = lblDisp(window)->text();
+        if (text.startsWith(QStringLiteral("...")))
+            QCOMPARE(shown.section(CrLf, -1), text.mid(3));
+        else
+            QCOMPARE(shown, text);
+        QCOMPARE(MV(window)->monthShown(), pageMonth);
+        QCOMPARE(MV(window)->yearShown(), pageYear);
+        QVERIFY(system->messages.isEmpty());
+    }
+
+    void eachCrLfBreaksOneLine()
+    {
+        frmResultCalendar& window = open(QStringLiteral("June"), QStringLiteral("2007"));
+        QLabel* label = lblDisp(window);
+        const QString block = label->text();
+        QCOMPARE(block.count(CrLf), 13);
+        const int width = label->width();
+        const int height = label->heightForWidth(width);
+        label->setText(QString(block).replace(CrLf, QStringLiteral("\n")));
+        QCOMPARE(label->heightForWidth(width), height);
+        // And the whole of the longest month fits in the label.
+        QVERIFY(height <= label->height());
+    }
+
+    void theMonthViewStaysWithinTheTable()
+    {
+        frmResultCalendar& window = open(QStringLiteral("January"), QStringLiteral("2006"));
+        QCalendarWidget* view = MV(window);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        view->setFocus();
+        view->setSelectedDate(QDate(2006, 1, 1));
+        QTest::keyClick(view->focusWidget(), Qt::Key_Left);
+        QTest::keyClick(view->focusWidget(), Qt::Key_PageUp);
+        QCOMPARE(view->selectedDate(), QDate(2006, 1, 1));
+        QCOMPARE(view->yearShown() * 100 + view->monthShown(), 200601);
+
+        view->setCurrentPage(2008, 12);
+        view->setSelectedDate(QDate(2008, 12, 31));
+        QTest::keyClick(view->focusWidget(), Qt::Key_Right);
+        QTest::keyClick(view->focusWidget(), Qt::Key_PageDown);
+        QCOMPARE(view->selectedDate(), QDate(2008, 12, 31));
+        QCOMPARE(view->yearShown() * 100 + view->monthShown(), 200812);
+        // Browsing the month view changes nothing else in the window.
+        QCOMPARE(lblDisp(window)->text().section(CrLf, 0, 0), QStringLiteral("January 23, 2006"));
+    }
+
+    void theWindowItself()
+    {
+        frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Velloran v1.95"));
+        QCOMPARE(window.centralWidget()->size(), Twips::size(7155, 5250));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
+        // The month view is where the keyboard starts.
+        QVERIFY(MV(window)->hasFocus());
+        // The hidden button is out of sight and out of reach.
+        auto* back = window.findChild<QPushButton*>(QStringLiteral("cmdBack"));
+        QVERIFY(!back->isVisible());
+        QCOMPARE(back->focusPolicy() == Qt::NoFocus || !back->isVisibleTo(&window), true);
+        auto* band = window.findChild<FullBrandFrame*>(QStringLiteral("fraFullBrand"));
+        QCOMPARE(band->frontLabel(), band->lblFullBrand());
+    }
+
+    void theMenusInOrder()
+    {
+        frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
+        const QList<QAction*> bar = window.menuBar()->actions();
+        QCOMPARE(captions(bar), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QCOMPARE(itemNames(bar), (QStringList{"mnuFile", "mnuHelp", "mnuDonate", "mnuMakeMoney"}));
+        QCOMPARE(captions(bar[0]->menu()->actions()), (QStringList{"&Back", "-", "E&xit"}));
+        QCOMPARE(itemNames(bar[0]->menu()->actions()), (QStringList{"mnuBack", "mnuSep1", "mnuExit"}));
+        QCOMPARE(captions(bar[1]->menu()->actions()),
+                 (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
+                              "-", "&About Software"}));
+        QCOMPARE(itemNames(bar[1]->menu()->actions()),
+                 (QStringList{"mnuOnline", "mnuVisit", "mnuSep2", "mnuUpdate", "mnuSep3", "mnuAbout"}));
+        QVERIFY(!bar[2]->menu());
+        QVERIFY(!bar[3]->isEnabled());
+        for (QAction* action : window.findChildren<QAction*>())
+            QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
+    }
+
+    void linksOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("pageKey");
+        QTest::newRow("Online Help") << "mnuOnline" << "help-web-page";
+        QTest::newRow("Visit Us Online") << "mnuVisit" << "home-page";
+        QTest::newRow("Check for Software Update") << "mnuUpdate" << "download-web-page";
+        QTest::newRow("Donate") << "mnuDonate" << "donate";
+        QTest::newRow("forum banner") << "Label14" << "home-page";
+        QTest::newRow("full-brand label") << "lblFullBrand" << "fully-branded";
+    }
+
+    void linksOpenTheirPages()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, pageKey);
+        frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (auto* action = window.findChild<QAction*>(control))
+            action->trigger();
+        else
+            QTest::mouseClick(window.findChild<LinkLabel*>(control), Qt::LeftButton);
+        QCOMPARE(system->openedAddresses, QStringList{PageBase + pageKey});
+        // A link leaves the window where it is.
+        QCOMPARE(visibleWindows(), QWidgetList{&window});
+    }
+
+    void aboutIsModalOverThisWindow()
+    {
+        frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget* modalOwner = nullptr;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            if (!about)
+                return;
+            modal = about->isModal();
+            modalOwner = about->parentWidget() ? about->parentWidget()->window() : nullptr;
+            about->close();
+        });
+        window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        QVERIFY(modal);
+        QCOMPARE(modalOwner, &window);
+        QVERIFY(FormHandle<frmResultCalendar>::loaded());
+    }
+
+    void everyRoadLeadsBackToANewMainWindow_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::newRow("File Back") << "mnuBack";
+        QTest::newRow("File Exit") << "mnuExit";
+        QTest::newRow("close box") << "close";
+        QTest::newRow("hidden Back button") << "cmdBack";
+    }
+
+    void everyRoadLeadsBackToANewMainWindow()
+    {
+        QFETCH(QString, road);
+        system->date = QDate(2026, 7, 4);
+        system->draws = {0.0};   // the co-brand label in front of the first main window
+        FormHandle<frmStartup>::get();
+        frmMain* firstMain = FormHandle<frmMain>::loaded();
+        QVERIFY(firstMain);
+        firstMain->SSTMain()->setSelectedIndex(0);
+        CalendarPage* page = firstMain->calendarPage();
+        page->findChild<QPushButton*>(QStringLiteral("cmdMonthNext"))->click();
+        page->findChild<QRadioButton*>(QStringLiteral("optYear(1)"))->click();
+        page->findChild<QPushButton*>(QStringLiteral("cmdCalendar"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QPointer<frmResultCalendar> result = FormHandle<frmResultCalendar>::loaded();
+        QVERIFY(result);
+        QCOMPARE(lblDisp(*result)->text().section(CrLf, 0, 0), QStringLiteral("August 1, 2007"));
+
+        if (road == QLatin1String("close"))
+            result->close();
+        else if (road == QLatin1String("cmdBack"))
+            result->findChild<QPushButton*>(road)->click();
+        else
+            result->findChild<QAction*>(road)->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        QVERIFY(result.isNull());
+        QVERIFY(!FormHandle<frmResultCalendar>::loaded());
+        frmMain* main = FormHandle<frmMain>::loaded();
+        QVERIFY(main);
+        QCOMPARE(visibleWindows(), QWidgetList{main});
+        QCOMPARE(main->SSTMain()->selectedIndex(), 0);
+        // Created afresh: the current month, no year, the stored outreach label.
+        CalendarPage* newPage = main->calendarPage();
+        QCOMPARE(newPage->monthCaption(), QStringLiteral("July"));
+        for (QRadioButton* option : newPage->findChildren<QRadioButton*>())
+            QVERIFY(!option->isChecked());
+        QCOMPARE(main->fullBrandFrame()->frontLabel(), main->fullBrandFrame()->lblFullBrand());
+        // The choice last sent stays, and the program goes on.
+        QCOMPARE(modPaganFestivals::SelectedMonthName, QStringLiteral("August"));
+        QCOMPARE(modPaganFestivals::SelectedYear, QStringLiteral("2007"));
+        QCOMPARE(system->endCalls, 0);
+        QVERIFY(system->messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(ResultCalendarTest)
+#include "tst_resultcalendar.moc"
