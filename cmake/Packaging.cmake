@@ -24,7 +24,7 @@ if(UNIX AND NOT APPLE)
   file(ARCHIVE_CREATE OUTPUT ${changelog_gz} PATHS ${CMAKE_SOURCE_DIR}/packaging/changelog
        FORMAT raw COMPRESSION GZip)
   install(FILES packaging/copyright ${changelog_gz}
-          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velloran)
 endif()
 
 set(CPACK_PACKAGE_NAME "velloran")

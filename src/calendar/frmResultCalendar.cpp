@@ -112,6 +112,8 @@ void frmResultCalendar::buildControls(QWidget* client)
     MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MV->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     MV->setGeometry(Twips::rect(4125, 2025, 2880, 2310));
+    // Dark days on white, not the window's white text, which would vanish in the header.
+    Look::paint(MV, Look::White, Qt::black);
 
     fraFullBrand = new FullBrandFrame(client, Twips::rect(-15, 4400, 7185, 855),
                                       Twips::rect(120, 160, 6945, 615));

@@ -2,7 +2,7 @@
 """Reads the calendar windows of the running program as a screen reader does.
 
   atspi_calendar.py focus     prints the role and name of the control with the focus
-  atspi_calendar.py page      prints the month label and the year that is set
+  atspi_calendar.py page      prints the month label (the label after "<") and the year set
   atspi_calendar.py festivals prints the first line that the result window shows
 """
 import sys
@@ -50,11 +50,15 @@ if mode == "focus":
     focused = [n for n in nodes if n.getState().contains(pyatspi.STATE_FOCUSED)]
     print("\n".join(f"{n.getRoleName()}:{n.name}" for n in focused))
 elif mode == "page":
-    labels = [n.name for n in nodes if n.getRole() == pyatspi.ROLE_LABEL]
-    months = [name for name in labels if name.strip() in MONTH_WORDS]
+    back = [i for i, n in enumerate(nodes)
+            if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "<"]
+    month = ""
+    if back:
+        following = [n for n in nodes[back[0]:] if n.getRole() == pyatspi.ROLE_LABEL]
+        month = following[0].name if following else ""
     years = [n.name for n in nodes if n.getRole() == pyatspi.ROLE_RADIO_BUTTON
              and n.getState().contains(pyatspi.STATE_CHECKED)]
-    print(f"month={months[0] if months else ''} year={years[0] if years else ''}")
+    print(f"month={month} year={years[0] if years else ''}")
 elif mode == "festivals":
     labels = [n.name for n in nodes if n.getRole() == pyatspi.ROLE_LABEL]
     shown = [name for name in labels if name == "Display Festivals"

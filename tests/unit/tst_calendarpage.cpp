@@ -163,14 +163,6 @@ private Q_SLOTS:
         QVERIFY(system->messages.isEmpty());
     }
 
-    void theYearOptionsAreOneGroup()
-    {
-        startProgram(english(), QDate(2026, 7, 4));
-        optYear(0)->click();
-        optYear(2)->click();
-        QCOMPARE(yearsSet(), (QList<bool>{false, false, true}));
-    }
-
     void showingHandsOverToTheResultWindow_data()
     {
         QTest::addColumn<QLocale>("locale");

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The festival calendar through the real program, by keyboard alone: without a
+# year the button only asks for one; a month and a year chosen show that month's
+# festivals in the result window, the one window on screen; File > Back and
+# File > Exit both bring a fresh main window back. Run in English and in German,
+# where the page's month names and the result window must still agree.
+if [[ -z "${VELLORAN_IN_DBUS:-}" ]]; then
+    # The rest runs inside a private session bus with its own accessibility bus.
+    export VELLORAN_IN_DBUS=1
+    exec dbus-run-session -- bash "$0" "$@"
+fi
+source "$(dirname "$0")/lib.sh" "$1"
+e2e_start_x
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+E2E_PIDS+=($!)
+sleep 1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+
+read_screen() { /usr/bin/python3 "$(dirname "$0")/atspi_calendar.py" "$@"; }
+visible_windows() { xdotool search --onlyvisible --name '.+' 2>/dev/null | wc -l; }
+
+# Waits for the screen reader to report the expected text.
+expect_screen() {
+    local mode=$1 expected=$2 what=$3 actual=""
+    for _ in $(seq 30); do
+        actual=$(read_screen "$mode")
+        [[ "$actual" == "$expected" ]] && return 0
+        sleep 0.2
+    done
+    fail "$what: expected '$expected', read '$actual'"
+}
+
+# Waits for a visible main or result window other than the one given.
+wait_for_new_window() {
+    local old=$1 id
+    for _ in $(seq 100); do
+        id=$(wait_for_window "Velloran v1.95") || true
+        if [[ -n "$id" && "$id" != "$old" ]]; then echo "$id"; return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Tabs through the window until the screen reader reports the control in focus.
+tab_to() {
+    local window=$1 control=$2
+    for _ in $(seq 25); do
+        [[ "$(read_screen focus)" == "$control" ]] && return 0
+        send_keys "$window" Tab
+    done
+    fail "Tab never reached $control"
+}
+
+# Steps to January whatever month it is, then forward, sets a year option by
+# arrows and Space; all by keyboard.
+choose() {
+    local window=$1 steps_forward=$2 year_arrows=$3 keys=()
+    tab_to "$window" "push button:<"
+    for _ in $(seq 12); do keys+=(space); done
+    keys+=(Tab)
+    for _ in $(seq "$steps_forward"); do keys+=(space); done
+    keys+=(Tab)
+    for _ in $(seq "$year_arrows"); do keys+=(Right); done
+    keys+=(space)
+    send_keys "$window" "${keys[@]}"
+}
+
+run_in_locale() {
+    local locale=$1 month=$2 first_line=$3 current_month=$4
+    # Qt reads the locale from these, whether or not the C library has it.
+    { export LANG=$locale LC_ALL=$locale; } 2>/dev/null
+    app_start
+    local main result back box
+    main=$(wait_for_window "Velloran v1.95") || fail "[$locale] the main window did not appear"
+    expect_screen page "month=$current_month year=" "[$locale] the page on opening"
+
+    # No year set: only the message, and the page stays as it was.
+    send_keys "$main" alt+c
+    box=$(wait_for_window "Velloran") || fail "[$locale] no message asking for a year"
+    send_keys "$box" Return
+    sleep 0.5
+    [[ $(count_windows "Velloran") -eq 0 ]] || fail "[$locale] the message stayed"
+    [[ $(visible_windows) -eq 1 ]] || fail "[$locale] more than the main window after the message"
+    expect_screen page "month=$current_month year=" "[$locale] the page after the message"
+
+    # February 2007: one step on from January, the second year option.
+    choose "$main" 1 1
+    expect_screen page "month=$month year=2007" "[$locale] the choice on the page"
+    send_keys "$main" alt+c
+    result=$(wait_for_new_window "$main") || fail "[$locale] the result window did not appear"
+    expect_screen festivals "$first_line" "[$locale] the festivals shown"
+    sleep 0.5
+    [[ $(visible_windows) -eq 1 ]] || fail "[$locale] the result window is not the only window"
+    kill -0 "$APP_PID" || fail "[$locale] the program ended"
+
+    # File > Back: a fresh main window, current month, no year.
+    send_keys "$result" alt+f b
+    back=$(wait_for_new_window "$result") || fail "[$locale] File > Back brought no main window"
+    expect_screen page "month=$current_month year=" "[$locale] the main window after Back"
+    sleep 0.5
+    [[ $(visible_windows) -eq 1 ]] || fail "[$locale] more than the main window after Back"
+
+    # Once more, and out by File > Exit, which does not end the program.
+    choose "$back" 1 1
+    send_keys "$back" alt+c
+    result=$(wait_for_new_window "$back") || fail "[$locale] the result window did not appear again"
+    expect_screen festivals "$first_line" "[$locale] the festivals shown again"
+    send_keys "$result" alt+f x
+    back=$(wait_for_new_window "$result") || fail "[$locale] File > Exit brought no main window"
+    sleep 0.5
+    kill -0 "$APP_PID" || fail "[$locale] File > Exit ended the program"
+    [[ $(visible_windows) -eq 1 ]] || fail "[$locale] more than the main window after Exit"
+    expect_screen page "month=$current_month year=" "[$locale] the main window after Exit"
+
+    kill "$APP_PID"
+    wait_for_exit "$APP_PID" || fail "[$locale] the program did not stop"
+}
+
+this_month=$(date +%-m)
+english_months=(January February March April May June July August September October November December)
+german_months=(Januar Februar März April Mai Juni Juli August September Oktober November Dezember)
+run_in_locale C.UTF-8 February "February 2, 2007" "${english_months[this_month - 1]}"
+# The date lines of the table stay English under any locale.
+run_in_locale de_DE.UTF-8 Februar "February 2, 2007" "${german_months[this_month - 1]}"
+echo "calendar: passed"

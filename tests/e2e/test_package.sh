@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The Debian package: built by CPack from this build, it carries the program, its
+# desktop entry, icons, metainfo, copyright and changelog under one application
+# id, and the program it installs starts into its main window.
+source "$(dirname "$0")/lib.sh" "$1"
+build_dir=$(dirname "$VELLORAN_BIN")
+app_id=org.tarrowmoor.Velloran
+
+(cd "$E2E_DIR" && cpack --config "$build_dir/CPackConfig.cmake" -G DEB >cpack.log 2>&1) \
+    || fail "cpack failed: $(tail -5 "$E2E_DIR/cpack.log")"
+deb=$(ls "$E2E_DIR"/velloran_*_*.deb) || fail "no package was built"
+root=$E2E_DIR/root
+dpkg-deb -x "$deb" "$root"
+
+for file in usr/bin/velloran usr/share/applications/$app_id.desktop \
+            usr/share/metainfo/$app_id.metainfo.xml usr/share/doc/velloran/copyright \
+            usr/share/doc/velloran/changelog.Debian.gz \
+            usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
+    [[ -f "$root/$file" ]] || fail "the package lacks $file"
+done
+for size in 16 32 48 64 128 256; do
+    icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+    [[ -f "$icon" ]] || fail "no ${size}px icon"
+    [[ $(identify -format '%wx%h' "$icon") == "${size}x${size}" ]] || fail "the ${size}px icon has the wrong size"
+done
+desktop=$root/usr/share/applications/$app_id.desktop
+grep -qx "Exec=velloran" "$desktop" || fail "the desktop entry does not start velloran"
+grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry names another icon"
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null \
+    || fail "the metainfo does not validate"
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
+
+e2e_start_x
+VELLORAN_BIN=$root/usr/bin/velloran app_start
+wait_for_window "Velloran v1.95" >/dev/null || fail "the packaged program did not start"
+echo "package: passed"
