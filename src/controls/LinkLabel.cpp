@@ -20,6 +20,17 @@ void LinkLabel::sizeToText()
     resize(fontMetrics().horizontalAdvance(text()) + 2, fontMetrics().height());
 }
 
+void LinkLabel::sizeToTextWithin(int maxWidth)
+{
+    QFont shrunk = font();
+    constexpr qreal smallestReadable = 6.0;
+    while (QFontMetrics(shrunk).horizontalAdvance(text()) + 2 > maxWidth
+           && shrunk.pointSizeF() - 0.25 >= smallestReadable)
+        shrunk.setPointSizeF(shrunk.pointSizeF() - 0.25);
+    setFont(shrunk);
+    sizeToText();
+}
+
 void LinkLabel::sizeToTextCentredOn(int middleX)
 {
     sizeToText();

@@ -16,6 +16,9 @@ public:
 
     // Shrinks or grows the label to its text on one line, keeping its top left.
     void sizeToText();
+    // Sizes to the text on one line, first making the font just small enough
+    // that the text fits within maxWidth, so that no link is cut off.
+    void sizeToTextWithin(int maxWidth);
     // Sizes to the text and centres the label on the given horizontal middle.
     void sizeToTextCentredOn(int middleX);
 

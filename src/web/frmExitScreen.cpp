@@ -203,7 +203,9 @@ void frmExitScreen::buildSoftwaresFrame()
     lblGoToHome->setFont(Look::verdana(9, true, true));
     Look::transparent(lblGoToHome, Look::Yellow);
     lblGoToHome->move(Twips::toPixels(75), Twips::toPixels(4250));
-    lblGoToHome->sizeToText();
+    // The caption is wider than the frame at 9 pt in common fonts; it shrinks a
+    // little rather than being cut off at the frame's edge.
+    lblGoToHome->sizeToTextWithin(Frame6->width() - lblGoToHome->x() - 4);
     connect(lblGoToHome, &LinkLabel::clicked, this, [] { modHelp::OpenSoftwaresPage(); });
 }
 

@@ -6,39 +6,14 @@
   atspi_calendar.py festivals prints the first line that the result window shows
 """
 import sys
-import time
 
 import pyatspi
 
-
-def find_app(name, timeout=15.0):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for index in range(desktop.childCount):
-            app = desktop.getChildAtIndex(index)
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.2)
-    sys.exit(f"FAIL: {name} is not on the accessibility bus")
-
-
-def walk(node, found, depth=0):
-    if node is None or depth > 40:
-        return
-    found.append(node)
-    for index in range(node.childCount):
-        walk(node.getChildAtIndex(index), found, depth + 1)
-
-
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
+from atspi_common import all_nodes, find_app, showing
 
 
 def showing_nodes():
-    found = []
-    walk(find_app("velloran"), found)
-    return [node for node in found if showing(node)]
+    return [node for node in all_nodes(find_app("velloran")) if showing(node)]
 
 
 MONTH_WORDS = ("January", "February", "March", "April", "May", "June", "July",

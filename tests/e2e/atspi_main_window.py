@@ -1,58 +1,14 @@
 #!/usr/bin/python3
 """Reads the running program through the accessibility bus, as a screen reader
 does, and operates a page tab and a link through their actions."""
-import sys
 import time
 
 import pyatspi
 
-
-def find_app(name, timeout=15.0):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for index in range(desktop.childCount):
-            app = desktop.getChildAtIndex(index)
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.2)
-    sys.exit(f"FAIL: {name} is not on the accessibility bus")
-
-
-def walk(node, found, depth=0):
-    if node is None or depth > 40:
-        return
-    found.append(node)
-    for index in range(node.childCount):
-        walk(node.getChildAtIndex(index), found, depth + 1)
-
-
-def nodes_of(app):
-    found = []
-    walk(app, found)
-    return found
-
-
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def press(node):
-    action = node.queryAction()
-    for index in range(action.nActions):
-        if action.getName(index) in ("press", "Press", "click"):
-            action.doAction(index)
-            return
-    sys.exit(f"FAIL: {node.name} has no press action")
-
-
-def check(condition, message):
-    if not condition:
-        sys.exit("FAIL: " + message)
-
+from atspi_common import all_nodes, check, find_app, press, showing
 
 app = find_app("velloran")
-nodes = nodes_of(app)
+nodes = all_nodes(app)
 frames = [n for n in nodes if n.getRole() == pyatspi.ROLE_FRAME and n.name == "Velloran v1.95"]
 check(frames, "no frame named 'Velloran v1.95'")
 

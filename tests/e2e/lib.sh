@@ -3,6 +3,13 @@
 # Usage in a test: source "$(dirname "$0")/lib.sh" "$1"; e2e_start_x; app_start; ...
 set -euo pipefail
 
+# A test that reads the program as a screen reader does sets E2E_ACCESSIBILITY=1
+# on the source line: it then runs again inside a private session bus.
+if [[ -n "${E2E_ACCESSIBILITY:-}" && -z "${VELLORAN_IN_DBUS:-}" ]]; then
+    export VELLORAN_IN_DBUS=1
+    exec dbus-run-session -- bash "$0" "$1"
+fi
+
 VELLORAN_BIN=$(readlink -f "$1")
 E2E_DIR=$(mktemp -d /tmp/velloran-e2e.XXXXXX)
 export HOME=$E2E_DIR/home XDG_CONFIG_HOME=$E2E_DIR/config XDG_RUNTIME_DIR=$E2E_DIR/runtime
@@ -96,4 +103,12 @@ wait_for_opened() {
         sleep 0.1
     done
     return 1
+}
+
+# Starts the accessibility bus and makes the program put its controls on it.
+e2e_start_accessibility() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    sleep 1
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 }

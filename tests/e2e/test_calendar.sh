@@ -4,18 +4,9 @@
 # festivals in the result window, the one window on screen; File > Back and
 # File > Exit both bring a fresh main window back. Run in English and in German,
 # where the page's month names and the result window must still agree.
-if [[ -z "${VELLORAN_IN_DBUS:-}" ]]; then
-    # The rest runs inside a private session bus with its own accessibility bus.
-    export VELLORAN_IN_DBUS=1
-    exec dbus-run-session -- bash "$0" "$@"
-fi
-source "$(dirname "$0")/lib.sh" "$1"
+E2E_ACCESSIBILITY=1 source "$(dirname "$0")/lib.sh" "$1"
 e2e_start_x
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-E2E_PIDS+=($!)
-sleep 1
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+e2e_start_accessibility
 
 read_screen() { /usr/bin/python3 "$(dirname "$0")/atspi_calendar.py" "$@"; }
 visible_windows() { xdotool search --onlyvisible --name '.+' 2>/dev/null | wc -l; }

@@ -1,5 +1,6 @@
 #include "FakeSystem.h"
 #include "WindowCleanup.h"
+#include "WindowQueries.h"
 
 #include "app/FormHandle.h"
 #include "app/FormRegistry.h"
@@ -20,15 +21,6 @@
 #include <memory>
 
 namespace {
-
-QWidgetList visibleWindows()
-{
-    QWidgetList list;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            list.append(window);
-    return list;
-}
 
 QLocale german()
 {
@@ -113,7 +105,7 @@ private Q_SLOTS:
         QCOMPARE(system->messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         // Nothing else: the page as it was, the main window alone, nothing sent on.
         QVERIFY(!FormHandle<frmResultCalendar>::loaded());
-        QCOMPARE(visibleWindows(), QWidgetList{FormHandle<frmMain>::loaded()});
+        QCOMPARE(VisibleWindows(), QWidgetList{FormHandle<frmMain>::loaded()});
         QCOMPARE(lblMonth()->text(), QStringLiteral("March"));
         QCOMPARE(yearsSet(), (QList<bool>{false, false, false}));
         QCOMPARE(modPaganFestivals::SelectedMonthName, QStringLiteral("untouched"));
@@ -201,10 +193,10 @@ private Q_SLOTS:
         // The main window is gone for good, not hidden; the others are out of sight.
         QVERIFY(!FormHandle<frmMain>::loaded());
         QVERIFY(FormHandle<frmExitScreen>::loaded());
-        QCOMPARE(visibleWindows(), QWidgetList{result});
+        QCOMPARE(VisibleWindows(), QWidgetList{result});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(oldMain.isNull());
-        QCOMPARE(visibleWindows(), QWidgetList{result});
+        QCOMPARE(VisibleWindows(), QWidgetList{result});
         QVERIFY(system->messages.isEmpty());
         QCOMPARE(system->endCalls, 0);
         // The result window reads the month the same way the page wrote it.

@@ -135,6 +135,11 @@ private Q_SLOTS:
         QCOMPARE(control<QGroupBox>(window, "Frame2")->title(), QStringLiteral("Refer A Friend"));
         QCOMPARE(control<QGroupBox>(window, "Frame6")->title(),
                  QStringLiteral("Download Quillmere Softwares"));
+        // The softwares link is shown whole inside its frame, on one line.
+        auto* link = control<LinkLabel>(window, "lblGoToHome");
+        QVERIFY(link->geometry().right() < control<QGroupBox>(window, "Frame6")->width());
+        QVERIFY(link->fontMetrics().horizontalAdvance(link->text()) <= link->width());
+        QVERIFY(link->font().pointSizeF() >= 6.0 && link->font().bold());
     }
 
     void tabOrderStartsAtExitAndReachesTheHiddenBox()

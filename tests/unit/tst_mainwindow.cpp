@@ -1,5 +1,6 @@
 #include "FakeSystem.h"
 #include "WindowCleanup.h"
+#include "WindowQueries.h"
 
 #include "app/FormHandle.h"
 #include "app/frmMain.h"
@@ -17,18 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
-
-namespace {
-const QString PageBase = QStringLiteral("http://www.tarrowmoor.com/velloran/ssd.php?page=");
-
-QStringList captions(const QList<QAction*>& actions)
-{
-    QStringList list;
-    for (QAction* action : actions)
-        list.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    return list;
-}
-} // namespace
 
 class MainWindowTest : public QObject
 {
@@ -61,9 +50,9 @@ private Q_SLOTS:
         FakeSystem system;
         frmMain& main = FormHandle<frmMain>::get();
         const QList<QAction*> bar = main.menuBar()->actions();
-        QCOMPARE(captions(bar), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
-        QCOMPARE(captions(bar[0]->menu()->actions()), QStringList{"E&xit"});
-        QCOMPARE(captions(bar[1]->menu()->actions()),
+        QCOMPARE(MenuCaptions(bar), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QCOMPARE(MenuCaptions(bar[0]->menu()->actions()), QStringList{"E&xit"});
+        QCOMPARE(MenuCaptions(bar[1]->menu()->actions()),
                  (QStringList{"&Online Help", "&Visit Us Online", "-",
                               "Check for Software &Update", "-", "&About Software"}));
         QVERIFY(!bar[2]->menu());
@@ -102,7 +91,7 @@ private Q_SLOTS:
                                                     : main.fullBrandFrame()->lblFullBrand());
             QTest::mouseClick(label, Qt::LeftButton);
         }
-        QCOMPARE(system.openedAddresses, QStringList{PageBase + pageKey});
+        QCOMPARE(system.openedAddresses, QStringList{ExpectedPageAddress(pageKey)});
         QVERIFY(system.messages.isEmpty());
         QVERIFY(FormHandle<frmMain>::loaded()); // nothing else happens
     }
@@ -120,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(link->text(QAccessible::Name), QString::fromUtf8(ForumBanner::Caption));
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(system.openedAddresses,
-                 (QStringList{PageBase + "home-page", PageBase + "home-page"}));
+                 (QStringList{ExpectedPageAddress("home-page"), ExpectedPageAddress("home-page")}));
     }
 
     void theBannerIsOneCentredLine()

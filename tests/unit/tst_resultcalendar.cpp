@@ -1,5 +1,6 @@
 #include "FakeSystem.h"
 #include "WindowCleanup.h"
+#include "WindowQueries.h"
 
 #include "app/FormHandle.h"
 #include "app/FormRegistry.h"
@@ -26,17 +27,7 @@
 
 namespace {
 
-const QString PageBase = QStringLiteral("http://www.tarrowmoor.com/velloran/ssd.php?page=");
 const QString CrLf = QStringLiteral("\r\n");
-
-QWidgetList visibleWindows()
-{
-    QWidgetList list;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            list.append(window);
-    return list;
-}
 
 QStringList itemNames(const QList<QAction*>& actions)
 {
@@ -46,13 +37,6 @@ QStringList itemNames(const QList<QAction*>& actions)
     return names;
 }
 
-QStringList captions(const QList<QAction*>& actions)
-{
-    QStringList list;
-    for (QAction* action : actions)
-        list.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    return list;
-}
 
 } // namespace
 
@@ -208,11 +192,11 @@ private Q_SLOTS:
     {
         frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
         const QList<QAction*> bar = window.menuBar()->actions();
-        QCOMPARE(captions(bar), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        QCOMPARE(MenuCaptions(bar), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
         QCOMPARE(itemNames(bar), (QStringList{"mnuFile", "mnuHelp", "mnuDonate", "mnuMakeMoney"}));
-        QCOMPARE(captions(bar[0]->menu()->actions()), (QStringList{"&Back", "-", "E&xit"}));
+        QCOMPARE(MenuCaptions(bar[0]->menu()->actions()), (QStringList{"&Back", "-", "E&xit"}));
         QCOMPARE(itemNames(bar[0]->menu()->actions()), (QStringList{"mnuBack", "mnuSep1", "mnuExit"}));
-        QCOMPARE(captions(bar[1]->menu()->actions()),
+        QCOMPARE(MenuCaptions(bar[1]->menu()->actions()),
                  (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                               "-", "&About Software"}));
         QCOMPARE(itemNames(bar[1]->menu()->actions()),
@@ -245,9 +229,9 @@ private Q_SLOTS:
             action->trigger();
         else
             QTest::mouseClick(window.findChild<LinkLabel*>(control), Qt::LeftButton);
-        QCOMPARE(system->openedAddresses, QStringList{PageBase + pageKey});
+        QCOMPARE(system->openedAddresses, QStringList{ExpectedPageAddress(pageKey)});
         // A link leaves the window where it is.
-        QCOMPARE(visibleWindows(), QWidgetList{&window});
+        QCOMPARE(VisibleWindows(), QWidgetList{&window});
     }
 
     void aboutIsModalOverThisWindow()
@@ -309,7 +293,7 @@ private Q_SLOTS:
         QVERIFY(!FormHandle<frmResultCalendar>::loaded());
         frmMain* main = FormHandle<frmMain>::loaded();
         QVERIFY(main);
-        QCOMPARE(visibleWindows(), QWidgetList{main});
+        QCOMPARE(VisibleWindows(), QWidgetList{main});
         QCOMPARE(main->SSTMain()->selectedIndex(), 0);
         // Created afresh: the current month, no year, the stored outreach label.
         CalendarPage* newPage = main->calendarPage();

@@ -1,5 +1,6 @@
 #include "FakeSystem.h"
 #include "WindowCleanup.h"
+#include "WindowQueries.h"
 
 #include "app/EndProgram.h"
 #include "app/FormHandle.h"
@@ -55,14 +56,7 @@ private Q_SLOTS:
         QCOMPARE(system.seeds, 1);
         QVERIFY(system.messages.isEmpty());
         QCOMPARE(system.endCalls, 0);
-        const QWidgetList visible = [] {
-            QWidgetList list;
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->isVisible())
-                    list.append(w);
-            return list;
-        }();
-        QCOMPARE(visible, QWidgetList{main});
+        QCOMPARE(VisibleWindows(), QWidgetList{main});
         // Hiding the start-up window again, as other windows do, keeps it hidden.
         FormHandle<frmStartup>::hide();
         startup.show();

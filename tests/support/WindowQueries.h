@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidgetList>
+
+class QAction;
+
+// The top-level windows that are on screen now.
+QWidgetList VisibleWindows();
+
+// Menu captions in order, "-" for a separator.
+QStringList MenuCaptions(const QList<QAction*>& actions);
+
+// The address a web-page command must open for a page key, written out in full.
+QString ExpectedPageAddress(const QString& pageKey);
