@@ -16,7 +16,7 @@
 #include "web/FullBrandFrame.h"
 #include "web/frmAbout.h"
 #include "web/frmExitScreen.h"
-#include "web/modHelp.h"
+#include "web/WebMenus.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,9 +36,6 @@ constexpr MainPage MainPages[] = {
     {"Pagan Calendar", 0},        {"Pagan Information", 1}, {"Pagan Festive Seasons", 2},
     {"Pagan Elements", 11},       {"Pagan Gods", 17},       {"Pagan Goddesses", 30},
 };
-
-using MenuBuilder::addCommand;
-using MenuBuilder::addSeparator;
 
 } // namespace
 
@@ -86,27 +83,9 @@ void frmMain::buildMenus()
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    auto* exit = new QAction(QStringLiteral("E&xit"), file);
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    file->addAction(exit);
+    MenuBuilder::addCommand(file, "mnuExit", "E&xit", [this] { mnuExit_Click(); });
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    addCommand(help, "mnuOnline", "&Online Help", &modHelp::OpenOnlineHelp);
-    addCommand(help, "mnuVisit", "&Visit Us Online", &modHelp::OpenHomePage);
-    addSeparator(help, "mnuSep1");
-    addCommand(help, "mnuUpdate", "Check for Software &Update", &modHelp::OpenDownloadPage);
-    addSeparator(help, "mnuSep2");
-    auto* about = new QAction(QStringLiteral("&About Software"), help);
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    help->addAction(about);
-
-    addCommand(bar, "mnuDonate", "&Donate", &modHelp::OpenDonatePage);
-    // Switched off in this layout, and nothing switches it on.
-    addCommand(bar, "mnuMakeMoney", "Make Money &Online", &modHelp::OpenFullBrandPage)
-        ->setEnabled(false);
+    WebMenus::add(bar, 1, [this] { mnuAbout_Click(); });
 }
 
 void frmMain::buildPages(QWidget* client)

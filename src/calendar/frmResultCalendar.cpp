@@ -16,7 +16,7 @@
 #include "web/FullBrandFrame.h"
 #include "web/frmAbout.h"
 #include "web/frmExitScreen.h"
-#include "web/modHelp.h"
+#include "web/WebMenus.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
@@ -66,19 +66,7 @@ void frmResultCalendar::buildMenus()
     addSeparator(file, "mnuSep1");
     addCommand(file, "mnuExit", "E&xit", [this] { mnuExit_Click(); });
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    addCommand(help, "mnuOnline", "&Online Help", &modHelp::OpenOnlineHelp);
-    addCommand(help, "mnuVisit", "&Visit Us Online", &modHelp::OpenHomePage);
-    addSeparator(help, "mnuSep2");
-    addCommand(help, "mnuUpdate", "Check for Software &Update", &modHelp::OpenDownloadPage);
-    addSeparator(help, "mnuSep3");
-    addCommand(help, "mnuAbout", "&About Software", [this] { mnuAbout_Click(); });
-
-    addCommand(bar, "mnuDonate", "&Donate", &modHelp::OpenDonatePage);
-    // Switched off in this layout, as in the main window, and nothing switches it on.
-    addCommand(bar, "mnuMakeMoney", "Make Money &Online", &modHelp::OpenFullBrandPage)
-        ->setEnabled(false);
+    WebMenus::add(bar, 2, [this] { mnuAbout_Click(); });
 }
 
 void frmResultCalendar::buildControls(QWidget* client)
