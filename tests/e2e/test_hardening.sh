@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# A hostile environment never keeps the program from its main window: no HOME,
+# a configuration folder that cannot be written, garbage in the settings file,
+# a damaged lock file left long ago, a runtime folder that does not exist yet.
+source "$(dirname "$0")/lib.sh" "$1"
+e2e_start_x
+
+# Starts the program with the given environment changes, expects the main window
+# and no other window, then ends the program.
+expect_main_window() {
+    local what=$1; shift
+    env "$@" "$VELLORAN_BIN" >"$E2E_DIR/app.log" 2>&1 &
+    local pid=$!
+    E2E_PIDS+=("$pid")
+    wait_for_window "Velloran v1.95" >/dev/null || fail "$what: no main window ($(tail -3 "$E2E_DIR/app.log"))"
+    [[ $(count_windows "Velloran") -eq 0 ]] || fail "$what: a message box appeared"
+    kill -0 "$pid" || fail "$what: the program ended"
+    kill -9 "$pid"
+    wait_for_exit "$pid"
+}
+
+# The configuration folder is a plain file: nothing can be written beneath it.
+not_a_folder=$E2E_DIR/not-a-folder
+echo "plain file" > "$not_a_folder"
+expect_main_window "no HOME, unwritable config" -u HOME XDG_CONFIG_HOME="$not_a_folder"
+
+# Garbage, binary and text, where the settings file should be.
+head -c 4096 /dev/urandom > "$XDG_CONFIG_HOME/velloran.conf"
+expect_main_window "binary settings file"
+printf '[Settings\n\xb6=\n"unclosed\n' > "$XDG_CONFIG_HOME/velloran.conf"
+expect_main_window "broken settings file"
+rm -f "$XDG_CONFIG_HOME/velloran.conf"
+
+# A damaged lock file from long ago is taken over.
+printf 'not a lock\n' > "$XDG_RUNTIME_DIR/velloran.lock"
+touch -d '1 hour ago' "$XDG_RUNTIME_DIR/velloran.lock"
+expect_main_window "damaged old lock"
+
+# A runtime folder that does not exist yet is made.
+expect_main_window "missing runtime folder" XDG_RUNTIME_DIR="$E2E_DIR/runtime-new"
+echo "hardening: passed"
