@@ -20,6 +20,7 @@
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QTextCharFormat>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -155,6 +156,22 @@ void frmResultCalendar::showFestivals()
     if (const std::optional<QString> block =
             modPaganFestivals::FestivalMonth(modPaganFestivals::MonthIndex(year, month)))
         lblDisp->setText(*block);
+    markFestivalDays(year, month);
+}
+
+void frmResultCalendar::markFestivalDays(int year, int month)
+{
+    // The festival days stand out in the month view in the colours of the list
+    // beside it, and the first of them is selected, so the keyboard starts there.
+    QTextCharFormat festivalDay;
+    festivalDay.setFontWeight(QFont::Bold);
+    festivalDay.setForeground(Look::Yellow);
+    festivalDay.setBackground(Look::DarkTeal);
+    const QList<int> days = modPaganFestivals::FestivalDays(month);
+    for (int day : days)
+        MV->setDateTextFormat(QDate(year, month, day), festivalDay);
+    if (!days.isEmpty())
+        MV->setSelectedDate(QDate(year, month, days.first()));
 }
 
 void frmResultCalendar::mnuBack_Click()

@@ -35,6 +35,7 @@ private:
     void buildControls(QWidget* client);
     void showChosenMonth();
     void showFestivals();
+    void markFestivalDays(int year, int month);
 
     void mnuBack_Click();
     void mnuExit_Click();

@@ -89,6 +89,16 @@ void BuildFestivalTable()
     }
 }
 
+QList<int> FestivalDays(int month)
+{
+    QList<int> days;
+    for (const Festival& festival : Festivals) {
+        if (festival.month == month)
+            days.append(festival.day);
+    }
+    return days;
+}
+
 int MonthIndex(int year, int month)
 {
     return (year - FirstYear) * 12 + (month - 1);

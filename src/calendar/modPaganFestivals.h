@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -24,6 +25,9 @@ void BuildFestivalTable();
 
 // (year - 2006) * 12 + (month - 1).
 int MonthIndex(int year, int month);
+
+// The days of a month (1..12) on which festivals fall, the same in every year.
+QList<int> FestivalDays(int month);
 
 // The month block at an index; nothing for an index outside 0..35.
 std::optional<QString> FestivalMonth(int index);

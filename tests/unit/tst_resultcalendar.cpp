@@ -16,6 +16,7 @@
 #include "web/frmExitScreen.h"
 
 #include <QCalendarWidget>
+#include <QTextCharFormat>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -133,6 +134,18 @@ private Q_SLOTS:
         QCOMPARE(MV(window)->monthShown(), pageMonth);
         QCOMPARE(MV(window)->yearShown(), pageYear);
         QVERIFY(system->messages.isEmpty());
+    }
+
+    void theFestivalDaysStandOutInTheMonthView()
+    {
+        frmResultCalendar& window = open(QStringLiteral("February"), QStringLiteral("2007"));
+        QCalendarWidget* view = MV(window);
+        for (int day = 1; day <= 28; ++day) {
+            const bool festival = day == 2 || day == 13 || day == 28;
+            QCOMPARE(view->dateTextFormat(QDate(2007, 2, day)).fontWeight() == QFont::Bold, festival);
+        }
+        QCOMPARE(view->selectedDate(), QDate(2007, 2, 2));
+        QCOMPARE(view->monthShown(), 2);
     }
 
     void eachCrLfBreaksOneLine()
