@@ -1,5 +1,6 @@
 #include "FakeSystem.h"
 #include "WindowCleanup.h"
+#include "WebMenuChecks.h"
 #include "WindowQueries.h"
 
 #include "app/FormHandle.h"
@@ -50,28 +51,14 @@ private Q_SLOTS:
         FakeSystem system;
         frmMain& main = FormHandle<frmMain>::get();
         const QList<QAction*> bar = main.menuBar()->actions();
-        QCOMPARE(MenuCaptions(bar), (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
+        VerifyWebMenus(bar);
         QCOMPARE(MenuCaptions(bar[0]->menu()->actions()), QStringList{"E&xit"});
-        QCOMPARE(MenuCaptions(bar[1]->menu()->actions()),
-                 (QStringList{"&Online Help", "&Visit Us Online", "-",
-                              "Check for Software &Update", "-", "&About Software"}));
-        QVERIFY(!bar[2]->menu());
-        QVERIFY(!bar[3]->isEnabled());
-        for (QAction* action : main.findChildren<QAction*>())
-            QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
     }
 
     void commandsOpenTheirPages_data()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("pageKey");
-        QTest::newRow("Online Help") << "mnuOnline" << "help-web-page";
-        QTest::newRow("Visit Us Online") << "mnuVisit" << "home-page";
-        QTest::newRow("Check for Software Update") << "mnuUpdate" << "download-web-page";
-        QTest::newRow("Donate") << "mnuDonate" << "donate";
-        QTest::newRow("forum banner") << "Label14" << "home-page";
+        AddWebCommandRows();
         QTest::newRow("co-brand label") << "lblCobrand" << "co-brand";
-        QTest::newRow("full-brand label") << "lblFullBrand" << "fully-branded";
     }
 
     void commandsOpenTheirPages()
