@@ -95,10 +95,10 @@ void frmMain::buildPages(QWidget* client)
     mainTabs->setGeometry(Twips::rect(0, 375, 10245, 4935));
     QPalette tabColours = mainTabs->palette();
     tabColours.setColor(QPalette::Window, Look::DarkTeal);
-    tabColours.setColor(QPalette::Button, QColor(24, 96, 96));
-    tabColours.setColor(QPalette::ButtonText, Look::White);
     tabColours.setColor(QPalette::Mid, QColor(110, 160, 160));
     mainTabs->setPalette(tabColours);
+    // Only the tabs are teal: the buttons on the pages stay plain push buttons.
+    mainTabs->setTabColours(QColor(24, 96, 96), Look::White);
 
     for (int frameIndex = 0; frameIndex <= 36; ++frameIndex)
         pageFrames.append(nullptr);

@@ -56,16 +56,13 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (event->key() == Qt::Key_Space || (enter && enterActivates)) {
         Q_EMIT clicked();
         event->accept();
         return;
-    default:
-        QLabel::keyPressEvent(event);
     }
+    QLabel::keyPressEvent(event);
 }
 
 void LinkLabel::paintEvent(QPaintEvent* event)

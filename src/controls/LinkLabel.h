@@ -24,6 +24,10 @@ public:
 
     static QCursor linkCursor(Cursor cursor);
 
+    // In a dialog whose Enter belongs to its default button, a link answers to
+    // Space alone.
+    void setActivatedByEnter(bool activated) { enterActivates = activated; }
+
 Q_SIGNALS:
     void clicked();
 
@@ -31,4 +35,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool enterActivates = true;
 };

@@ -60,6 +60,16 @@ void TabControl::setPage(int index, QWidget* page)
     showSelectedPage();
 }
 
+void TabControl::setTabColours(const QColor& face, const QColor& text)
+{
+    for (TabButton* tab : std::as_const(tabs)) {
+        QPalette colours = tab->palette();
+        colours.setColor(QPalette::Button, face);
+        colours.setColor(QPalette::ButtonText, text);
+        tab->setPalette(colours);
+    }
+}
+
 QWidget* TabControl::page(int index) const
 {
     return index >= 0 && index < tabCount() ? pages[index] : nullptr;

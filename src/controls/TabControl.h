@@ -34,6 +34,9 @@ public:
     void setPage(int index, QWidget* page);
     QWidget* page(int index) const;
 
+    // Colours of the tabs that are not selected; the pages keep their own.
+    void setTabColours(const QColor& face, const QColor& text);
+
     int selectedIndex() const { return selected; }
     // Out-of-range indexes are ignored.
     void setSelectedIndex(int index);

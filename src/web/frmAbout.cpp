@@ -47,6 +47,8 @@ LinkLabel* makeLink(const char* name, const char* caption, int left, int top, vo
     link->move(Twips::toPixels(left), Twips::toPixels(top));
     link->sizeToText();
     QObject::connect(link, &LinkLabel::clicked, link, [command] { command(); });
+    // Enter closes the window through its default button, wherever the focus is.
+    link->setActivatedByEnter(false);
     return link;
 }
 

@@ -310,15 +310,17 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* box = static_cast<QWidget*>(watched);
 
-    if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
-        // Only a move between controls of this window counts; the window losing
-        // the focus to a message box or a menu and getting it back does not.
+    if (type == QEvent::FocusIn) {
+        // Whatever brings the focus here: the click that puts the caret in a box
+        // may be the very one that activates this window, which opens inactive.
+        referralBox_GotFocus(box);
+        return false;
+    }
+    if (type == QEvent::FocusOut) {
+        // Only a move to another control of this window counts, not the window
+        // losing the focus to a message box or a menu.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            return false;
-        if (type == QEvent::FocusIn)
-            referralBox_GotFocus(box);
-        else
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             referralBox_LostFocus(box);
         return false;
     }

@@ -42,8 +42,9 @@ private Q_SLOTS:
 
     void closesByKeyOrCloseBox_data()
     {
-        QTest::addColumn<int>("way"); // 0 Enter, 1 Esc, 2 close box, 3 OK clicked
+        QTest::addColumn<int>("way"); // 0 Enter, 1 Esc, 2 close box, 3 OK clicked, 4 Enter on a link
         QTest::newRow("Enter") << 0;
+        QTest::newRow("Enter with a link focused") << 4;
         QTest::newRow("Esc") << 1;
         QTest::newRow("close box") << 2;
         QTest::newRow("OK") << 3;
@@ -65,6 +66,10 @@ private Q_SLOTS:
             case 0: QTest::keyClick(target, Qt::Key_Return); break;
             case 1: QTest::keyClick(target, Qt::Key_Escape); break;
             case 2: about.close(); break;
+            case 4:
+                about.findChild<LinkLabel*>(QStringLiteral("lblHomePage"))->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(about.focusWidget(), Qt::Key_Return);
+                break;
             default: ok->click(); break;
             }
             closedAtOnce = !about.isVisible();
@@ -98,9 +103,9 @@ private Q_SLOTS:
             QVERIFY(label);
             QCOMPARE(label->text(), caption);
             QTest::mouseClick(label, Qt::LeftButton);
-            // By keyboard too: a link reached with Tab opens on Enter.
+            // By keyboard too: a link reached with Tab opens on Space (Enter is OK's).
             label->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(label, Qt::Key_Return);
+            QTest::keyClick(label, Qt::Key_Space);
             stillOpen = about.isVisible();
         }));
         QVERIFY(stillOpen);

@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 
 class MainWindowTest : public QObject
@@ -126,6 +127,10 @@ private Q_SLOTS:
             QCOMPARE(tabs->page(tab), main.fraContainer(frames[tab]));
             QCOMPARE(tabs->page(tab)->objectName(), QStringLiteral("fraContainer(%1)").arg(frames[tab]));
         }
+        // The tabs carry the teal; the buttons on the pages stay plain push buttons.
+        QVERIFY(tabs->tabButton(1)->palette().color(QPalette::Button) != QApplication::palette().color(QPalette::Button));
+        for (QPushButton* button : main.fraContainer(0)->findChildren<QPushButton*>())
+            QCOMPARE(button->palette().color(QPalette::Button), QApplication::palette().color(QPalette::Button));
         for (int tab = 5; tab >= 0; --tab) {
             tabs->setSelectedIndex(tab);
             for (int other = 0; other < 6; ++other)
