@@ -3,11 +3,12 @@
 # but only those that are missing. Runs as root, or through sudo where it exists.
 set -euo pipefail
 
+# file and dpkg-dev let cpack build the .deb and find its library dependencies.
 packages=(cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
-          qt6-qpa-plugins)
+          qt6-qpa-plugins file dpkg-dev)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
-               python3 appstream dpkg-dev file clang libclang-rt-14-dev libxcb1-dev)
+               python3 appstream clang libclang-rt-14-dev libxcb1-dev)
 fi
 
 missing=()

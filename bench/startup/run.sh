@@ -10,11 +10,10 @@ cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVELLORAN_TESTS=OFF >/dev/
 cmake --build build/bench --parallel "$(nproc)" --target velloran bare_window map_timer >/dev/null
 
 work=$(mktemp -d)
-Xvfb :77 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=:77 QT_QPA_PLATFORM=xcb
-sleep 1
+trap 'kill ${XVFB_PID:-} 2>/dev/null; rm -rf "$work"' EXIT
+source scripts/xvfb.sh
+start_xvfb "$work" || { echo "no X display could be started" >&2; exit 1; }
+export QT_QPA_PLATFORM=xcb
 
 measure() { # title program -> one "ms kB" line per run, fresh user folders each time
     local title=$1 program=$2

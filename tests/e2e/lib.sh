@@ -23,7 +23,11 @@ printf '%s\n' "\$1" >> "$OPENED"
 FAKE
 chmod +x "$E2E_DIR/bin/xdg-open"
 export PATH=$E2E_DIR/bin:$PATH
-unset QT_QPA_PLATFORM SESSION_MANAGER
+unset QT_QPA_PLATFORM SESSION_MANAGER LANGUAGE
+# Typed text is UTF-8 whatever the caller's shell had; C.UTF-8 exists on every Debian.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# The tests run Python helpers from the source tree; leave no caches in it.
+export PYTHONDONTWRITEBYTECODE=1
 export QT_QPA_PLATFORM=xcb
 E2E_PIDS=()
 
@@ -35,23 +39,21 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Starts Xvfb on the first free display number.
-e2e_start_x() {
-    local display
-    for display in $(seq 90 140); do
-        [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
-        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$display"
-        for _ in $(seq 50); do
-            xdpyinfo >/dev/null 2>&1 && return 0
-            sleep 0.1
-        done
-        kill "$XVFB_PID" 2>/dev/null || true
+# A failure shows what the program itself printed, before its folder is removed.
+fail() {
+    echo "FAIL: $*" >&2
+    local log
+    for log in "$E2E_DIR"/*.log; do
+        [[ -s "$log" ]] || continue
+        echo "--- ${log##*/}:" >&2
+        tail -n 40 "$log" >&2
     done
-    fail "no X display could be started"
+    exit 1
+}
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+e2e_start_x() {
+    start_xvfb "$E2E_DIR" || fail "no X display could be started"
 }
 
 # Starts the program in the background; APP_PID holds its process id.
