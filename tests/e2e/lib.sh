@@ -114,3 +114,16 @@ e2e_start_accessibility() {
     sleep 1
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 }
+
+# Starts a window manager on the test's display (openbox), so that new windows
+# are mapped, stacked and focused as on a user's desktop. Waits until it owns
+# the screen, then returns.
+e2e_start_window_manager() {
+    openbox --sm-disable >"$E2E_DIR/wm.log" 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not start"
+}
