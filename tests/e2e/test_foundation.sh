@@ -8,20 +8,19 @@ app_start
 main_window=$(wait_for_window "Velloran v1.95") || fail "the main window did not appear"
 first_pid=$APP_PID
 
-# A second copy only says so, and ends after OK; the first is left alone.
+# A second copy only says so, and ends after OK; the first is left alone. With no
+# reminder date stored, a copy that went on with its start-up would record today's.
+printf '[Settings]\n' >"$XDG_CONFIG_HOME/velloran.conf"
 "$VELLORAN_BIN" >"$E2E_DIR/second.log" 2>&1 &
 second_pid=$!
 E2E_PIDS+=("$second_pid")
 message=$(wait_for_window "Velloran") || fail "the second copy showed no message"
-[[ -f "$XDG_CONFIG_HOME/velloran.conf" ]] && settings_before=$(md5sum < "$XDG_CONFIG_HOME/velloran.conf")
 send_keys "$message" Return
 wait_for_exit "$second_pid" || fail "the second copy did not end after OK"
 kill -0 "$first_pid" || fail "the first copy ended"
 [[ $(count_windows "Velloran v1.95") -eq 1 ]] || fail "the first copy's window changed"
-if [[ -n "${settings_before:-}" ]]; then
-    [[ $(md5sum < "$XDG_CONFIG_HOME/velloran.conf") == "$settings_before" ]] \
-        || fail "the second copy touched the settings"
-fi
+[[ $(cat "$XDG_CONFIG_HOME/velloran.conf") == "[Settings]" ]] \
+    || fail "the second copy touched the settings: $(cat "$XDG_CONFIG_HOME/velloran.conf")"
 
 # Donate on the menu bar hands exactly one address to the browser.
 send_keys "$main_window" alt+d

@@ -1,11 +1,11 @@
 #include "FakeSystem.h"
 #include "WindowCleanup.h"
+#include "WindowQueries.h"
 
 #include "app/FormHandle.h"
 #include "app/frmMain.h"
 #include "controls/LinkLabel.h"
 #include "web/frmAbout.h"
-#include "web/modHelp.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -109,7 +109,7 @@ private Q_SLOTS:
             stillOpen = about.isVisible();
         }));
         QVERIFY(stillOpen);
-        const QString expected = modHelp::PageAddress(pageKey);
+        const QString expected = ExpectedPageAddress(pageKey);
         QCOMPARE(system.openedAddresses, (QStringList{expected, expected}));
     }
 
@@ -129,7 +129,20 @@ private Q_SLOTS:
                       && (about->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog
                       && !(about->windowFlags() & (Qt::WindowMinimizeButtonHint
                                                    | Qt::WindowMaximizeButtonHint))
-                      && about->minimumSize() == about->maximumSize();
+                      && about->minimumSize() == about->maximumSize()
+                      && about->findChild<QLabel*>(QStringLiteral("Label2"))->text()
+                             == QStringLiteral("Velloran v1.95")
+                      && about->findChild<QLabel*>(QStringLiteral("Label1"))->text()
+                             == QStringLiteral(
+                                 "Velloran shows the different Pagan, Witch, Druid and Heathen "
+                                 "festivals along with certain important dates and events. The "
+                                 "program also portrays the important neo-pagan festivals and "
+                                 "religious holidays along with their origins which are important "
+                                 "in modern paganism. All rights to Velloran are held by Tarrowmoor.")
+                      && about->findChild<QLabel*>(QStringLiteral("Label3"))->text()
+                             == QStringLiteral(
+                                 "Home Business Opportunity. Start your own Internet business and "
+                                 "make money online. Get this software fully branded for your website.");
             about->reject();
         });
         main.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();

@@ -94,7 +94,11 @@ private Q_SLOTS:
         QTest::keyClick(main.Label14(), Qt::Key_Return);
         QAccessibleInterface* link = QAccessible::queryAccessibleInterface(main.Label14());
         QCOMPARE(link->role(), QAccessible::Link);
-        QCOMPARE(link->text(QAccessible::Name), QString::fromUtf8(ForumBanner::Caption));
+        QCOMPARE(link->text(QAccessible::Name),
+                 "The Most Popular Online Quillmere Discussion Forum. Click Here To Visit Tarrowmoor Now");
+        QCOMPARE(main.fullBrandFrame()->lblFullBrand()->text(),
+                 "Home Business Opportunity. Start your own Internet business and make money online. "
+                 "Get this software fully branded for your website. Click here for more details.");
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(system.openedAddresses,
                  (QStringList{ExpectedPageAddress("home-page"), ExpectedPageAddress("home-page")}));
