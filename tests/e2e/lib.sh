@@ -32,24 +32,22 @@ export QT_QPA_PLATFORM=xcb
 E2E_PIDS=()
 
 e2e_cleanup() {
-    local pid
+    local status=$? pid log
+    # A failed test shows what the program itself printed, before its folder goes.
+    if ((status != 0)); then
+        for log in "$E2E_DIR"/*.log; do
+            [[ -s "$log" ]] || continue
+            echo "--- ${log##*/}:" >&2
+            tail -n 40 "$log" >&2
+        done
+    fi
     for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$E2E_DIR"
 }
 trap e2e_cleanup EXIT
 
-# A failure shows what the program itself printed, before its folder is removed.
-fail() {
-    echo "FAIL: $*" >&2
-    local log
-    for log in "$E2E_DIR"/*.log; do
-        [[ -s "$log" ]] || continue
-        echo "--- ${log##*/}:" >&2
-        tail -n 40 "$log" >&2
-    done
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 e2e_start_x() {
