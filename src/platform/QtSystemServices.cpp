@@ -4,21 +4,33 @@
 
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QPointer>
 #include <QPushButton>
 
 #include <cstdio>
 #include <cstdlib>
+
+#ifdef VELLORAN_LEAK_CHECK_AT_END
+#include <sanitizer/lsan_interface.h>
+#endif
 
 QMessageBox::StandardButton QtSystemServices::showMessage(QWidget* parent, QMessageBox::Icon icon,
                                                           const QString& text,
                                                           QMessageBox::StandardButtons buttons,
                                                           QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(icon, QString::fromUtf8(AppInfo::Title), text, buttons, parent);
+    // On the heap and watched: an owner closed while the box is up (an
+    // accessibility tool can do that) deletes the box with it, and nothing is
+    // deleted twice. No button was chosen then.
+    QPointer<QMessageBox> box =
+        new QMessageBox(icon, QString::fromUtf8(AppInfo::Title), text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(defaultButton);
-    box.setWindowIcon(AppInfo::programIcon());
-    const int answer = box.exec();
+        box->setDefaultButton(defaultButton);
+    box->setWindowIcon(AppInfo::programIcon());
+    const int answer = box->exec();
+    if (!box)
+        return QMessageBox::NoButton;
+    delete box.data();
     return static_cast<QMessageBox::StandardButton>(answer);
 }
 
@@ -57,5 +69,13 @@ bool QtSystemServices::anotherInstanceRunning()
 void QtSystemServices::endProcess(int exitCode)
 {
     std::fflush(nullptr);
+#ifdef VELLORAN_LEAK_CHECK_AT_END
+    // _Exit skips the sanitizer's own leak check at the end of the process, so
+    // it runs here; a leak ends the process with LeakSanitizer's status.
+    constexpr int leakStatus = 23;
+    if (__lsan_do_recoverable_leak_check() != 0)
+        exitCode = leakStatus;
+    std::fflush(nullptr);
+#endif
     std::_Exit(exitCode);
 }

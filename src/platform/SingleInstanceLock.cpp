@@ -17,14 +17,17 @@ bool SingleInstanceLock::acquire()
     // still found stale, because QLockFile checks whether its process lives.
     lock->setStaleLockTime(0);
     held = lock->tryLock(0);
-    if (!held && lockFileIsUnreadableAndOld()) {
+    if (!held && lock->error() == QLockFile::LockFailedError && lockFileIsUnreadableAndOld()) {
         // QLockFile only judges a lock it can read; a damaged one would lock the
         // user out for good. A fresh unreadable file may be a copy starting right
         // now that has not written its details yet, so only an old one is removed.
         lock->removeStaleLockFile();
         held = lock->tryLock(0);
     }
-    return held;
+    // Only a lock that another live process holds means another copy. A lock
+    // file that cannot be made at all (a read-only, full or missing runtime
+    // folder) must not keep the user from the program: it starts unguarded.
+    return held || lock->error() != QLockFile::LockFailedError;
 }
 
 bool SingleInstanceLock::lockFileIsUnreadableAndOld() const

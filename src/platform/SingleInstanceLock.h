@@ -14,7 +14,8 @@ class SingleInstanceLock
 public:
     explicit SingleInstanceLock(QString lockFilePath = defaultLockFilePath());
 
-    // True when this process holds the lock (now or from an earlier call).
+    // False only when another live process holds the lock; true when this
+    // process holds it (now or from an earlier call) or cannot make it at all.
     bool acquire();
     const QString& path() const { return lockFilePath; }
 

@@ -7,6 +7,7 @@
 #include "app/frmStartup.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
+#include "controls/PlainTextBox.h"
 #include "controls/Twips.h"
 #include "controls/WindowPlacement.h"
 #include "platform/SystemServices.h"
@@ -168,7 +169,7 @@ void frmExitScreen::buildReferralFrame()
     connect(cmdSubmit, &QPushButton::clicked, this, &frmExitScreen::cmdSubmit_Click);
 
     // Lies below the frame's edge, so it is never seen, yet Tab still reaches it.
-    txtMessage = new QPlainTextEdit(Frame2);
+    txtMessage = new PlainTextBox(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setAccessibleName(QString::fromUtf8(YourMessagePlaceholder));
     txtMessage->setFont(Look::verdana());

@@ -31,6 +31,9 @@ export PYTHONDONTWRITEBYTECODE=1
 export QT_QPA_PLATFORM=xcb
 E2E_PIDS=()
 
+# A sanitizer report in any program log fails the test, whatever else passed:
+# the sanitizer build checks for leaks just before the program ends.
+SANITIZER_REPORT='ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:'
 e2e_cleanup() {
     local status=$? pid log
     # A failed test shows what the program itself printed, before its folder goes.
@@ -43,7 +46,14 @@ e2e_cleanup() {
     fi
     for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
+    for log in "$E2E_DIR"/*.log; do
+        [[ -f "$log" ]] && grep -qE "$SANITIZER_REPORT" "$log" || continue
+        echo "FAIL: sanitizer report in ${log##*/}:" >&2
+        grep -E -A 30 "$SANITIZER_REPORT" "$log" | head -n 60 >&2
+        status=1
+    done
     rm -rf "$E2E_DIR"
+    exit "$status"
 }
 trap e2e_cleanup EXIT
 
@@ -54,9 +64,10 @@ e2e_start_x() {
     start_xvfb "$E2E_DIR" || fail "no X display could be started"
 }
 
-# Starts the program in the background; APP_PID holds its process id.
+# Starts the program in the background; APP_PID holds its process id. Its
+# output is added to app.log, so no earlier run's report is lost.
 app_start() {
-    "$VELLORAN_BIN" >"$E2E_DIR/app.log" 2>&1 &
+    "$VELLORAN_BIN" >>"$E2E_DIR/app.log" 2>&1 &
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
 }

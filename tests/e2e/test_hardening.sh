@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A hostile environment never keeps the program from its main window: no HOME,
 # a configuration folder that cannot be written, garbage in the settings file,
-# a damaged lock file left long ago, a runtime folder that does not exist yet.
+# a damaged lock file left long ago, a runtime folder that does not exist yet,
+# nowhere to make a lock file.
 source "$(dirname "$0")/lib.sh" "$1"
 e2e_start_x
 
@@ -38,4 +39,7 @@ expect_main_window "damaged old lock"
 
 # A runtime folder that does not exist yet is made.
 expect_main_window "missing runtime folder" XDG_RUNTIME_DIR="$E2E_DIR/runtime-new"
+
+# No lock file can be made anywhere: that is no other copy running.
+expect_main_window "no lock possible" XDG_RUNTIME_DIR="$not_a_folder/run" TMPDIR="$not_a_folder"
 echo "hardening: passed"

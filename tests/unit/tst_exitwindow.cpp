@@ -300,6 +300,47 @@ private Q_SLOTS:
         QCOMPARE(system.messages.size(), 1);
     }
 
+    // Every road of pasting into the hidden message box: an empty clipboard and
+    // one without text change nothing (Qt 6.4's own box crashes on them); text
+    // goes in as plain text, marks and all.
+    void theMessageBoxTakesOnlyPastedText()
+    {
+        FakeSystem system;
+        frmExitScreen& window = activeExitWindow();
+        auto* box = control<QPlainTextEdit>(window, "txtMessage");
+        box->setFocus(Qt::TabFocusReason);
+        box->setPlainText(QStringLiteral("Hi "));
+        box->moveCursor(QTextCursor::End);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const auto pasteEveryWay = [box] {
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+            box->paste(); // the context menu's Paste
+            QTest::mouseClick(box->viewport(), Qt::MiddleButton);
+        };
+
+        clipboard->clear();
+        pasteEveryWay();
+        // What an X clipboard that nobody owns offers: data without any format.
+        clipboard->setMimeData(new QMimeData);
+        pasteEveryWay();
+        QCOMPARE(box->toPlainText(), QStringLiteral("Hi "));
+
+        auto* pictureOnly = new QMimeData;
+        pictureOnly->setImageData(QImage(2, 2, QImage::Format_RGB32));
+        clipboard->setMimeData(pictureOnly);
+        pasteEveryWay();
+        QCOMPARE(box->toPlainText(), QStringLiteral("Hi "));
+
+        auto* rich = new QMimeData;
+        rich->setHtml(QStringLiteral("<b>&amp; = # %</b>"));
+        rich->setText(QStringLiteral("& = # % \"\u00e9\U0001F600\""));
+        clipboard->setMimeData(rich);
+        box->paste();
+        QCOMPARE(box->toPlainText(), QStringLiteral("Hi & = # % \"\u00e9\U0001F600\""));
+        QVERIFY(system.messages.isEmpty());
+    }
+
     void referralStepsInOrder_data()
     {
         QTest::addColumn<QString>("name");

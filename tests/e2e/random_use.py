@@ -1,0 +1,195 @@
+#!/usr/bin/python3
+"""Seeded random use of the real program, as a careless user and an
+accessibility tool would: clicks, keys, typing, pasting, menus, close boxes and
+message-box answers, relaunching whenever the program ends. Stops at the first
+crash, hang, sanitizer report, pair of main and result windows on screen, or
+malformed address handed to the browser.
+Usage: random_use.py BINARY SEED SECONDS LOG OPENED"""
+import random
+import re
+import subprocess
+import sys
+import time
+import urllib.parse
+
+import pyatspi
+
+binary, seed, seconds, log_path, opened_path = sys.argv[1:6]
+rng = random.Random(int(seed))
+SANITIZER_REPORT = re.compile(r"ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:")
+# Client sizes in pixels: the main window and the result window.
+MAIN_SIZE, RESULT_SIZE = (674, 404), (477, 350)
+KEYS = ["Tab", "shift+Tab", "Return", "Escape", "space", "Up", "Down", "Left", "Right",
+        "Home", "End", "BackSpace", "Delete", "alt+f", "alt+h", "alt+x", "alt+n", "alt+y",
+        "alt+o", "alt+c", "alt+s", "ctrl+v", "shift+Insert", "ctrl+a", "ctrl+c", "ctrl+x",
+        "ctrl+z", "F1", "F10", "Menu", "alt+F4"]
+TEXTS = ["& = # %", "a@b.c", "\"quoted\" 'single'", "Ωμέγα Привет 日本語 עברית", "😀🎉",
+         "?x=1&y=2#top", "  spaced  ", "100% \\ / < >"]
+URL_CHARS = re.compile(r"^[A-Za-z0-9\-._~:/?#\[\]@!$&'()*+,;=%]+$")
+
+
+def fail(message):
+    sys.exit(f"FAIL (seed {seed}): {message}")
+
+
+def xdotool(*args):
+    try:
+        return subprocess.run(["xdotool", *args], capture_output=True, text=True,
+                              timeout=10).stdout.split()
+    except subprocess.TimeoutExpired:
+        return []
+
+
+def launch():
+    log = open(log_path, "ab")
+    return subprocess.Popen([binary], stdout=log, stderr=log)
+
+
+def windows(pid):
+    """The program's visible windows: id -> (width, height)."""
+    found = {}
+    for wid in xdotool("search", "--onlyvisible", "--pid", str(pid)):
+        shape = dict(line.split("=") for line in subprocess.run(
+            ["xdotool", "getwindowgeometry", "--shell", wid], capture_output=True,
+            text=True, timeout=10).stdout.split())
+        if "WIDTH" in shape:
+            found[wid] = (int(shape["WIDTH"]), int(shape["HEIGHT"]))
+    return found
+
+
+def is_main_or_result(size, expected):
+    # The menu bar sits above the client area.
+    return size[0] == expected[0] and expected[1] <= size[1] <= expected[1] + 40
+
+
+def both_main_and_result(pid):
+    sizes = windows(pid).values()
+    return (any(is_main_or_result(s, MAIN_SIZE) for s in sizes)
+            and any(is_main_or_result(s, RESULT_SIZE) for s in sizes))
+
+
+def accessible_app():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for index in range(desktop.childCount):
+        app = desktop.getChildAtIndex(index)
+        if app is not None and app.name == "velloran":
+            return app
+    return None
+
+
+def answers(pid):
+    """True when the program answers an accessibility query: its event loop runs."""
+    try:
+        app = accessible_app()
+        return app is not None and app.childCount >= 0
+    except Exception:  # a program just starting or ending is not on the bus
+        return False
+
+
+def press_something():
+    """Runs the action of a random control, as assistive technology may at any time."""
+    try:
+        nodes, todo = [], [accessible_app()]
+        while todo and len(nodes) < 400:
+            node = todo.pop()
+            if node is None:
+                continue
+            nodes.append(node)
+            todo.extend(node.getChildAtIndex(i) for i in range(min(node.childCount, 60)))
+        actionable = [n for n in nodes if n.getState().contains(pyatspi.STATE_SHOWING)
+                      and n.queryAction().nActions > 0]
+        if actionable:
+            rng.choice(actionable).queryAction().doAction(0)
+    except Exception:  # a control may go while it is pressed; the checks follow
+        pass
+
+
+clipboard_owner = None
+
+
+def fill_clipboard(text):
+    """Puts text on the clipboard or the selection; None leaves both without owner."""
+    global clipboard_owner
+    if clipboard_owner:
+        clipboard_owner.kill()
+        clipboard_owner.wait()
+        clipboard_owner = None
+    if text is not None:
+        selection = rng.choice(["clipboard", "primary"])
+        clipboard_owner = subprocess.Popen(["xclip", "-quiet", "-selection", selection],
+                                           stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                           stderr=subprocess.DEVNULL)
+        clipboard_owner.stdin.write(text.encode())
+        clipboard_owner.stdin.close()
+
+
+def act(pid):
+    kind = rng.choices(["click", "key", "type", "paste", "close", "press"],
+                       [30, 30, 12, 8, 6, 14])[0]
+    shown = windows(pid)
+    target = rng.choice(list(shown)) if shown else None
+    if kind == "click" and target:
+        width, height = shown[target]
+        xdotool("mousemove", "--window", target, str(rng.randrange(width)),
+                str(rng.randrange(height)), "click", rng.choice("1111111123"))
+    elif kind == "key":
+        xdotool("key", rng.choice(KEYS))
+    elif kind == "type":
+        xdotool("type", "--delay", "5", rng.choice(TEXTS) * rng.choice([1, 1, 3, 20]))
+    elif kind == "paste":
+        fill_clipboard(rng.choice([None, rng.choice(TEXTS), "x" * rng.choice([500, 40000])]))
+        xdotool("key", rng.choice(["ctrl+v", "shift+Insert"]))
+    elif kind == "close" and target:
+        xdotool("windowactivate", "--sync", target, "key", "alt+F4")
+    elif kind == "press":
+        press_something()
+    return kind
+
+
+def check_addresses(seen):
+    with open(opened_path, encoding="utf-8", errors="replace") as opened:
+        addresses = opened.read().splitlines()
+    for address in addresses[seen:]:
+        parts = urllib.parse.urlsplit(address)
+        if (parts.scheme not in ("http", "https") or not parts.netloc
+                or not URL_CHARS.match(address) or re.search(r"%(?![0-9A-Fa-f]{2})", address)):
+            fail(f"malformed address handed to the browser: {address!r}")
+    return len(addresses)
+
+
+def sanitizer_report():
+    with open(log_path, encoding="utf-8", errors="replace") as log:
+        return bool(SANITIZER_REPORT.search(log.read()))
+
+
+app = launch()
+deadline = time.time() + float(seconds)
+launches, steps, seen, silent_since = 1, 0, 0, None
+print(f"random use: seed {seed}, {seconds} s", flush=True)
+while time.time() < deadline:
+    kind = act(app.pid)
+    steps += 1
+    time.sleep(rng.choice([0.05, 0.2, 0.5]))
+    status = app.poll()
+    if status is not None:
+        if status != 0:
+            fail(f"the program ended with status {status} after a {kind}, step {steps}")
+        app, launches, silent_since = launch(), launches + 1, None
+        time.sleep(1)
+    elif answers(app.pid):
+        silent_since = None
+    elif silent_since is None:
+        silent_since = time.time()
+    elif time.time() - silent_since > 20:
+        fail(f"the program stopped answering after a {kind}, step {steps}")
+    if sanitizer_report():
+        fail(f"sanitizer report after a {kind}, step {steps}")
+    if both_main_and_result(app.pid):
+        time.sleep(0.5)  # one may be on its way out
+        if both_main_and_result(app.pid):
+            fail(f"the main and the result window are both on screen after a {kind}")
+    seen = check_addresses(seen)
+fill_clipboard(None)
+app.kill()
+app.wait()
+print(f"random use: {steps} actions over {launches} launches, {seen} addresses", flush=True)
