@@ -1,5 +1,6 @@
 #include "FakeSystem.h"
 #include "WindowCleanup.h"
+#include "WindowQueries.h"
 
 #include "app/FormHandle.h"
 #include "app/frmMain.h"
@@ -129,7 +130,7 @@ private Q_SLOTS:
                       && (about->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog
                       && !(about->windowFlags() & (Qt::WindowMinimizeButtonHint
                                                    | Qt::WindowMaximizeButtonHint))
-                      && about->minimumSize() == about->maximumSize();
+                      && StaysFixedWhenMaximized(about);
             about->reject();
         });
         main.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
