@@ -159,6 +159,7 @@ e2e_start_mutter_wayland() {
     local mode=${1:-native} args=(--wayland --nested --wayland-display=velloran-wl)
     [[ $mode == xwayland ]] || args+=(--no-x11)
     e2e_start_x
+    E2E_HOST_DISPLAY=$DISPLAY
     # The command mutter runs tells the display it was given, then waits.
     WAYLAND_DEBUG=server mutter "${args[@]}" -- sh -c \
         'echo "$$ ${DISPLAY:-} ${XAUTHORITY:-}" > "$0.tmp" && mv "$0.tmp" "$0" && exec sleep 600' \
