@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLayout>
 #include <QObject>
+#include <QSize>
 
 class QWidget;
 
@@ -8,7 +10,7 @@ class QWidget;
 // managers honour a minimum equal to the maximum size, but Qt's own title bar
 // on Wayland offers maximize on every window, and a compositor that grants it
 // ends a client whose surface keeps its size (weston) or moves the window
-// (mutter). The window is returned to its normal state at once.
+// (mutter). The window is returned to its normal state and size at once.
 class FixedWindow : public QObject
 {
     Q_OBJECT
@@ -23,6 +25,13 @@ protected:
 private:
     explicit FixedWindow(QWidget* window);
     void refuseMaximized(Qt::WindowState state);
+    void askNormalState();
+    void restoreFixedSize();
+
+    enum class Step { Fixed, AwaitingMaximizedSize, AwaitingMaximizedFrame, AwaitingNormalSize };
 
     QWidget* window;
+    Step step = Step::Fixed;
+    QSize fixedSize;
+    QLayout::SizeConstraint fixedConstraint = QLayout::SetDefaultConstraint;
 };

@@ -202,11 +202,12 @@ program_windows() {
 }
 
 # The program's windows that the display server has on screen, sorted, one a
-# line: the title, and "over TITLE" for a window bound to another.
+# line: the title, and "over TITLE" for a window bound to another. On Wayland,
+# E2E_TRACE_SKIP names the protocol log lines of other copies that have ended.
 mapped_windows() {
     if [[ $E2E_DISPLAY_SERVER == wayland ]]; then
         /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland_windows.py" \
-            "$E2E_DIR/protocol.trace" | sort
+            "$E2E_DIR/protocol.trace" ${E2E_TRACE_SKIP:-} | sort
         return
     fi
     local id owner line

@@ -19,9 +19,11 @@ bool StaysFixedWhenMaximized(QWidget* window)
 {
     const QSize size = window->size();
     window->windowHandle()->setWindowStates(Qt::WindowMaximized);
-    QTest::qWait(50);
-    return window->windowHandle()->windowStates() == Qt::WindowNoState
-           && window->size() == size && window->minimumSize() == window->maximumSize()
+    const auto fixedAgain = [&] {
+        return window->windowHandle()->windowStates() == Qt::WindowNoState
+               && window->size() == size && window->minimumSize() == window->maximumSize();
+    };
+    return QTest::qWaitFor(fixedAgain, 1000)
            && !(window->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
