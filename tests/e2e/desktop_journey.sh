@@ -44,21 +44,40 @@ nested_window_corner() {
 import sys
 pixels = sys.stdin.buffer.read()
 grey = [i // 3 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == b"\xef\xef\xef"]
-print(max(p % 800 for p in grey), min(p // 800 for p in grey) if grey else "")'
+print(f"{max(p % 800 for p in grey)} {min(p // 800 for p in grey)}" if grey else "")'
+}
+
+# Waits up to 5 s for the window to be drawn in the nested output; prints its corner.
+wait_for_nested_window() {
+    local corner
+    for _ in $(seq 25); do
+        corner=$(nested_window_corner)
+        [[ -n $corner ]] && { echo "$corner"; return 0; }
+        sleep 0.2
+    done
+    fail "no window drawn in the nested compositor"
 }
 
 # On Wayland the title bar is Qt's own. Nested in an X server (mutter), the
 # pointer can reach it: its maximize button must leave the window in place.
 expect_wayland_maximize_refused() {
     [[ $E2E_DISPLAY_SERVER == wayland && -n ${E2E_HOST_DISPLAY:-} ]] || return 0
-    local before after
-    before=$(nested_window_corner)
+    local before after right top
+    before=$(wait_for_nested_window)
     read -r right top <<<"$before"
     DISPLAY=$E2E_HOST_DISPLAY xdotool mousemove $((right - 39)) $((top + 15)) click 1
-    sleep 1
+    for _ in $(seq 25); do
+        grep -q 'set_maximized()' "$E2E_DIR/protocol.trace" && break
+        sleep 0.2
+    done
     grep -q 'set_maximized()' "$E2E_DIR/protocol.trace" || fail "the maximize button was not hit"
+    sleep 0.5
     kill -0 "$APP_PID" 2>/dev/null || fail "the maximize button ended the program"
-    after=$(nested_window_corner)
+    for _ in $(seq 25); do
+        after=$(nested_window_corner)
+        [[ $after == "$before" ]] && break
+        sleep 0.2
+    done
     [[ $after == "$before" ]] || fail "the maximize button moved the main window: $before, then $after"
 }
 
