@@ -13,26 +13,10 @@ import time
 
 import pyatspi
 
-from atspi_common import all_nodes, check, showing
+from atspi_common import all_nodes, check, find_app, press, showing
 
 MAIN_TABS = ("Pagan Calendar", "Pagan Information", "Pagan Festive Seasons",
              "Pagan Elements", "Pagan Gods", "Pagan Goddesses")
-
-
-def find_app(pid, timeout=15.0):
-    """The program with that process id on the bus, waiting for it."""
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for index in range(desktop.childCount):
-            app = desktop.getChildAtIndex(index)
-            try:
-                if app is not None and app.get_process_id() == pid:
-                    return app
-            except Exception:
-                continue
-        time.sleep(0.2)
-    sys.exit(f"FAIL: process {pid} is not on the accessibility bus")
 
 
 def showing_windows(app):
@@ -58,16 +42,6 @@ def kind(window):
     return f"{window.getRoleName()}:{window.name}"
 
 
-def press(node):
-    """Runs the node's press action; an option button's is its toggle."""
-    action = node.queryAction()
-    for index in range(action.nActions):
-        if action.getName(index).lower() in ("press", "click", "toggle"):
-            action.doAction(index)
-            return
-    sys.exit(f"FAIL: {node.name} has no press action")
-
-
 def press_named(app, name):
     for window in showing_windows(app):
         for node in all_nodes(window):
@@ -84,7 +58,7 @@ def press_named(app, name):
 
 if len(sys.argv) < 3:
     sys.exit(__doc__)
-program = find_app(int(sys.argv[1]))
+program = find_app("velloran", pid=int(sys.argv[1]))
 command = sys.argv[2]
 if command == "windows":
     print(" ".join(sorted(kind(window) for window in showing_windows(program))))

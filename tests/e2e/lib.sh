@@ -121,11 +121,7 @@ e2e_start_accessibility() {
 e2e_start_window_manager() {
     openbox --sm-disable >"$E2E_DIR/wm.log" 2>&1 &
     E2E_PIDS+=($!)
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.1
-    done
-    fail "the window manager did not start"
+    e2e_wait_for_window_manager
 }
 
 # --- Desktops: a window manager or compositor as users run the program under.
