@@ -10,7 +10,7 @@ class QWidget;
 // managers honour a minimum equal to the maximum size, but Qt's own title bar
 // on Wayland offers maximize on every window, and a compositor that grants it
 // ends a client whose surface keeps its size (weston) or moves the window
-// (mutter). The window is returned to its normal state and size at once.
+// (mutter). Such a window is handed back its normal state and size at once.
 class FixedWindow : public QObject
 {
     Q_OBJECT
