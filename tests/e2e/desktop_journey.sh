@@ -47,13 +47,15 @@ grey = [i // 3 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == b"\xef\xe
 print(f"{max(p % 800 for p in grey)} {min(p // 800 for p in grey)}" if grey else "")'
 }
 
-# Waits up to 5 s for the window to be drawn in the nested output; prints its corner.
+# Waits up to 5 s for the window to stand still in the nested output (the
+# compositor animates windows that come and go); prints its corner.
 wait_for_nested_window() {
-    local corner
-    for _ in $(seq 25); do
+    local corner last=""
+    for _ in $(seq 20); do
         corner=$(nested_window_corner)
-        [[ -n $corner ]] && { echo "$corner"; return 0; }
-        sleep 0.2
+        [[ -n $corner && $corner == "$last" ]] && { echo "$corner"; return 0; }
+        last=$corner
+        sleep 0.25
     done
     fail "no window drawn in the nested compositor"
 }
