@@ -19,8 +19,8 @@ expect_screen() {
 }
 
 # A title-bar maximize, as the window manager receives it from its button,
-# must leave a fixed window as it is (X11 only: on Wayland the title bar is
-# Qt's own, which the unit tests drive).
+# must leave a fixed window as it is (X11; on Wayland the title bar is Qt's
+# own: see expect_wayland_maximize_refused).
 expect_maximize_refused() {
     [[ $E2E_DISPLAY_SERVER == x11 ]] || return 0
     local id before after
