@@ -42,7 +42,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# qt6-wayland lets Qt run natively on a Wayland session (GNOME's default):
+# measured, it starts as fast as on Xwayland and draws crisply when scaled.
+# Without it Qt falls back to Xwayland, which works as well.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tarrowmoor.com/velloran/")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -8,7 +8,8 @@ packages=(cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts
           qt6-qpa-plugins file dpkg-dev)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi
-               python3 appstream openbox clang libclang-rt-14-dev libxcb1-dev)
+               python3 appstream openbox clang libclang-rt-14-dev libxcb1-dev
+               mutter xwayland weston qt6-wayland wmctrl)
 fi
 
 missing=()

@@ -165,9 +165,19 @@ void frmMain::mnuAbout_Click()
     frmAbout::showModal(this);
 }
 
+void frmMain::closeForResultWindow()
+{
+    handingOverToResultWindow = true;
+    close();
+}
+
 void frmMain::Form_Unload()
 {
-    FormHandle<frmExitScreen>::get().show();
+    // On the way to the result window the exit window must never reach the
+    // screen: shown here and hidden by the caller, a window manager may still
+    // map it, black and topmost, over the result window.
+    if (!handingOverToResultWindow)
+        FormHandle<frmExitScreen>::get().show();
     // Loading a start-up window here, while the program ends, would start it all again.
     FormHandle<frmStartup>::hideIfLoaded();
 }

@@ -11,7 +11,8 @@ class QLabel;
 class TabControl;
 
 // The main window: the forum banner, the six main pages on SSTMain, and the
-// outreach band. Closing it, by any road, brings up the exit window.
+// outreach band. Closing it, by any road but the hand-over to the result
+// window, brings up the exit window.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -32,6 +33,10 @@ public:
     // tab 1 festive seasons, 2 elements, 3 gods, 4 goddesses, others none.
     static const char* entryGroupResetBy(int mainTab);
 
+    // Closes the window for the result window, which takes its place: the
+    // unload handler runs, but the exit window does not come up.
+    void closeForResultWindow();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -49,4 +54,5 @@ private:
     CalendarPage* calendar = nullptr;
     ForumBanner* banner = nullptr;
     QLabel* lblYear = nullptr;
+    bool handingOverToResultWindow = false;
 };

@@ -1,6 +1,7 @@
 #include "calendar/CalendarPage.h"
 
 #include "app/FormHandle.h"
+#include "app/frmMain.h"
 #include "app/frmStartup.h"
 #include "calendar/MonthNames.h"
 #include "calendar/frmResultCalendar.h"
@@ -174,11 +175,11 @@ void CalendarPage::cmdCalendar_Click()
     }
 
     // Closing the main window deletes this page later; nothing below may use it.
-    QWidget* mainWindow = window();
+    auto* mainWindow = qobject_cast<frmMain*>(window());
     FormHandle<frmResultCalendar>::get().show();
-    mainWindow->close();
-    // The main window's closing brought up the exit window; the result window
-    // must be the only one on screen.
+    if (mainWindow)
+        mainWindow->closeForResultWindow();
+    // The result window must be the only one on screen.
     FormHandle<frmStartup>::hideIfLoaded();
     FormHandle<frmExitScreen>::hideIfLoaded();
 }

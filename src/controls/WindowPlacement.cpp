@@ -1,5 +1,7 @@
 #include "controls/WindowPlacement.h"
 
+#include "controls/FixedWindow.h"
+
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -13,6 +15,7 @@ void fixClientSize(QWidget* window)
         layout->setSizeConstraint(QLayout::SetFixedSize);
     window->adjustSize();
     window->setFixedSize(window->size());
+    FixedWindow::keep(window);
 }
 
 void centreOnScreen(QWidget* window)

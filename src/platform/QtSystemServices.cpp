@@ -1,6 +1,7 @@
 #include "platform/QtSystemServices.h"
 
 #include "app/AppInfo.h"
+#include "controls/FixedWindow.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -27,6 +28,7 @@ QMessageBox::StandardButton QtSystemServices::showMessage(QWidget* parent, QMess
     if (defaultButton != QMessageBox::NoButton)
         box->setDefaultButton(defaultButton);
     box->setWindowIcon(AppInfo::programIcon());
+    FixedWindow::keep(box);
     const int answer = box->exec();
     if (!box)
         return QMessageBox::NoButton;

@@ -1,6 +1,7 @@
 #include "web/frmAbout.h"
 
 #include "app/AppInfo.h"
+#include "controls/FixedWindow.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/Twips.h"
@@ -64,6 +65,7 @@ frmAbout::frmAbout(QWidget* owner)
     setFont(Look::verdana());
     Look::paint(this, Look::DarkTeal, Look::White);
     setFixedSize(Twips::size(7050, 3165));
+    FixedWindow::keep(this);
 
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -5,6 +5,7 @@
 #include "app/FormHandle.h"
 #include "app/FormRegistry.h"
 #include "app/frmStartup.h"
+#include "controls/FixedWindow.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/PlainTextBox.h"
@@ -97,6 +98,7 @@ frmExitScreen::frmExitScreen()
     setFont(Look::verdana());
     Look::paint(this, Look::White, Qt::black);
     setFixedSize(Twips::size(11115, 4725));
+    FixedWindow::keep(this);
 
     picExitScreenIcon = new QLabel(this);
     picExitScreenIcon->setObjectName(QStringLiteral("picExitScreenIcon"));

@@ -5,14 +5,16 @@ import time
 import pyatspi
 
 
-def find_app(name, timeout=15.0):
-    """The application of that name on the accessibility bus, waiting for it."""
+def find_app(name, timeout=15.0, pid=None):
+    """The application of that name (and process id, if given) on the
+    accessibility bus, waiting for it."""
     deadline = time.time() + timeout
     while time.time() < deadline:
         desktop = pyatspi.Registry.getDesktop(0)
         for index in range(desktop.childCount):
             app = desktop.getChildAtIndex(index)
-            if app is not None and app.name == name:
+            if app is not None and app.name == name and (
+                    pid is None or app.get_process_id() == pid):
                 return app
         time.sleep(0.2)
     sys.exit(f"FAIL: {name} is not on the accessibility bus")
@@ -41,7 +43,8 @@ def press(node):
     """Runs the node's press action, as a screen reader user would."""
     action = node.queryAction()
     for index in range(action.nActions):
-        if action.getName(index) in ("press", "Press", "click"):
+        # An option button's press is its toggle.
+        if action.getName(index).lower() in ("press", "click", "toggle"):
             action.doAction(index)
             return
     sys.exit(f"FAIL: {node.name} has no press action")

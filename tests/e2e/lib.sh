@@ -130,9 +130,96 @@ e2e_start_accessibility() {
 e2e_start_window_manager() {
     openbox --sm-disable >"$E2E_DIR/wm.log" 2>&1 &
     E2E_PIDS+=($!)
-    for _ in $(seq 100); do
+    e2e_wait_for_window_manager
+}
+
+# --- Desktops: a window manager or compositor as users run the program under.
+# Each sets E2E_DISPLAY_SERVER (x11 or wayland) and the environment that Qt
+# picks its platform from. A Wayland compositor writes its side of the protocol
+# to protocol.trace (WAYLAND_DEBUG=server), from which wayland_windows.py reads
+# the windows on screen.
+
+# Waits until a window manager owns the X screen.
+e2e_wait_for_window_manager() {
+    for _ in $(seq 150); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.1
     done
     fail "the window manager did not start"
+}
+
+# mutter as the X11 window manager of GNOME on Xorg.
+e2e_start_mutter_x11() {
+    e2e_start_x
+    mutter --x11 --replace --sm-disable >"$E2E_DIR/wm.log" 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_wait_for_window_manager
+    E2E_DISPLAY_SERVER=x11
+}
+
+# mutter as a Wayland compositor nested in an Xvfb window, as GNOME runs it.
+# With "xwayland" the program runs on mutter's Xwayland (Qt's xcb platform),
+# as GNOME runs Qt programs that have no Wayland plugin; otherwise natively.
+e2e_start_mutter_wayland() {
+    local mode=${1:-native} args=(--wayland --nested --wayland-display=velloran-wl)
+    [[ $mode == xwayland ]] || args+=(--no-x11)
+    e2e_start_x
+    E2E_HOST_DISPLAY=$DISPLAY
+    # The command mutter runs tells the display it was given, then waits.
+    WAYLAND_DEBUG=server mutter "${args[@]}" -- sh -c \
+        'echo "$$ ${DISPLAY:-} ${XAUTHORITY:-}" > "$0.tmp" && mv "$0.tmp" "$0" && exec sleep 600' \
+        "$E2E_DIR/mutter-display" >/dev/null 2>"$E2E_DIR/protocol.trace" &
+    E2E_PIDS+=($!)
+    for _ in $(seq 150); do [[ -s $E2E_DIR/mutter-display ]] && break; sleep 0.1; done
+    [[ -s $E2E_DIR/mutter-display ]] || fail "mutter did not start as a Wayland compositor"
+    local waiter inner authority
+    read -r waiter inner authority <"$E2E_DIR/mutter-display"
+    E2E_PIDS+=("$waiter")
+    if [[ $mode == xwayland ]]; then
+        export DISPLAY=$inner XAUTHORITY=$authority QT_QPA_PLATFORM=xcb
+        e2e_wait_for_window_manager
+        E2E_DISPLAY_SERVER=x11
+    else
+        export WAYLAND_DISPLAY=velloran-wl QT_QPA_PLATFORM=wayland
+        E2E_DISPLAY_SERVER=wayland
+    fi
+}
+
+# weston with no screen at all.
+e2e_start_weston() {
+    WAYLAND_DEBUG=server weston --backend=headless-backend.so --socket=velloran-wl \
+        --width=1280 --height=1024 --idle-time=0 --log="$E2E_DIR/compositor.log" \
+        2>"$E2E_DIR/protocol.trace" &
+    E2E_PIDS+=($!)
+    for _ in $(seq 150); do [[ -S $XDG_RUNTIME_DIR/velloran-wl ]] && break; sleep 0.1; done
+    [[ -S $XDG_RUNTIME_DIR/velloran-wl ]] || fail "weston did not start"
+    unset DISPLAY
+    export WAYLAND_DISPLAY=velloran-wl QT_QPA_PLATFORM=wayland
+    E2E_DISPLAY_SERVER=wayland
+}
+
+# The ids of the program's windows that the X server has on screen.
+program_windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '.+' 2>/dev/null); do
+        xprop -id "$id" _NET_WM_PID 2>/dev/null | grep -q " = $APP_PID\$" && echo "$id"
+    done
+}
+
+# The program's windows that the display server has on screen, sorted, one a
+# line: the title, and "over TITLE" for a window bound to another. On Wayland,
+# E2E_TRACE_SKIP names the protocol log lines of other copies that have ended.
+mapped_windows() {
+    if [[ $E2E_DISPLAY_SERVER == wayland ]]; then
+        /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland_windows.py" \
+            "$E2E_DIR/protocol.trace" ${E2E_TRACE_SKIP:-} | sort
+        return
+    fi
+    local id owner line
+    for id in $(program_windows); do
+        line=$(xdotool getwindowname "$id")
+        owner=$(xprop -id "$id" WM_TRANSIENT_FOR 2>/dev/null | grep -o '0x[0-9a-f]*' || true)
+        [[ -n $owner ]] && line+=" over $(xdotool getwindowname "$((owner))" 2>/dev/null)"
+        echo "$line"
+    done | sort
 }

@@ -29,6 +29,8 @@ grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry names another icon
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null \
     || fail "the metainfo does not validate"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
+[[ $(dpkg-deb -f "$deb" Recommends) == "xdg-utils, qt6-wayland" ]] \
+    || fail "the package does not recommend Qt's Wayland platform"
 
 e2e_start_x
 VELLORAN_BIN=$root/usr/bin/velloran app_start

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 QWidgetList VisibleWindows()
 {
@@ -11,6 +13,18 @@ QWidgetList VisibleWindows()
         if (window->isVisible())
             list.append(window);
     return list;
+}
+
+bool StaysFixedWhenMaximized(QWidget* window)
+{
+    const QSize size = window->size();
+    window->windowHandle()->setWindowStates(Qt::WindowMaximized);
+    const auto fixedAgain = [&] {
+        return window->windowHandle()->windowStates() == Qt::WindowNoState
+               && window->size() == size && window->minimumSize() == window->maximumSize();
+    };
+    return QTest::qWaitFor(fixedAgain, 1000)
+           && !(window->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
 QStringList MenuCaptions(const QList<QAction*>& actions)

@@ -10,6 +10,10 @@ class QAction;
 // The top-level windows that are on screen now.
 QWidgetList VisibleWindows();
 
+// Asks a shown window to maximize as a title-bar button does (Qt's own title
+// bar on Wayland asks its native window directly); true when it stays as it was.
+bool StaysFixedWhenMaximized(QWidget* window);
+
 // Menu captions in order, "-" for a separator.
 QStringList MenuCaptions(const QList<QAction*>& actions);
 

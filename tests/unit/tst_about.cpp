@@ -129,7 +129,7 @@ private Q_SLOTS:
                       && (about->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog
                       && !(about->windowFlags() & (Qt::WindowMinimizeButtonHint
                                                    | Qt::WindowMaximizeButtonHint))
-                      && about->minimumSize() == about->maximumSize()
+                      && StaysFixedWhenMaximized(about)
                       && about->findChild<QLabel*>(QStringLiteral("Label2"))->text()
                              == QStringLiteral("Velloran v1.95")
                       && about->findChild<QLabel*>(QStringLiteral("Label1"))->text()

@@ -190,9 +190,10 @@ private Q_SLOTS:
         QCOMPARE(modPaganFestivals::SelectedYear, yearText);
         frmResultCalendar* result = FormHandle<frmResultCalendar>::loaded();
         QVERIFY(result);
-        // The main window is gone for good, not hidden; the others are out of sight.
+        // The main window is gone for good, not hidden. The exit window never came
+        // up: shown even for a moment, a window manager maps it over the result.
         QVERIFY(!FormHandle<frmMain>::loaded());
-        QVERIFY(FormHandle<frmExitScreen>::loaded());
+        QVERIFY(!FormHandle<frmExitScreen>::loaded());
         QCOMPARE(VisibleWindows(), QWidgetList{result});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(oldMain.isNull());

@@ -1,5 +1,6 @@
 #include "FakeSystem.h"
 #include "WindowCleanup.h"
+#include "WindowQueries.h"
 
 #include "app/FormHandle.h"
 #include "app/FormRegistry.h"
@@ -103,7 +104,7 @@ private Q_SLOTS:
         QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(window.testAttribute(Qt::WA_ShowWithoutActivating));
         QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(StaysFixedWhenMaximized(&window));
         // Loading it must not load the start-up window, which would start the program again.
         QVERIFY(!FormHandle<frmStartup>::loaded());
     }

@@ -45,6 +45,7 @@ private Q_SLOTS:
         const QPoint screenMiddle = main.screen()->availableGeometry().center();
         // Within the few pixels that a window frame adds.
         QVERIFY2((middle - screenMiddle).manhattanLength() <= 12, "centred on the screen");
+        QVERIFY(StaysFixedWhenMaximized(&main));
     }
 
     void theMenuBarInOrder()

@@ -120,7 +120,7 @@ private Q_SLOTS:
     {
         FakeSystem system;
         FormHandle<frmStartup>::get();
-        FormHandle<frmExitScreen>::hide(); // loaded but hidden, as after the calendar
+        FormHandle<frmExitScreen>::hide(); // loaded but hidden
         QCOMPARE(FormRegistry::loadedForms().size(), 3);
 
         EndProgram();

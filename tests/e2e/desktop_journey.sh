@@ -1,0 +1,146 @@
+# The main journeys on one desktop, sourced by the test_desktop_*.sh scripts
+# after they have started theirs. The program is worked through the
+# accessibility bus, which reaches it on X11 and Wayland alike; what is on
+# screen is read from the display server (mapped_windows in lib.sh).
+
+atspi() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_desktop.py" "$@"; }
+
+# Waits up to 10 s until both the display server and the accessibility bus
+# show what is expected.
+expect_screen() {
+    local mapped=$1 windows=$2 what=$3 actual_mapped="" actual_windows=""
+    for _ in $(seq 50); do
+        actual_mapped=$(mapped_windows | paste -sd '|')
+        actual_windows=$(atspi "$APP_PID" windows 2>&1) || true
+        [[ $actual_mapped == "$mapped" && $actual_windows == "$windows" ]] && return 0
+        sleep 0.2
+    done
+    fail "$what: expected mapped '$mapped' and '$windows', found '$actual_mapped' and '$actual_windows'"
+}
+
+# A title-bar maximize, as the window manager receives it from its button,
+# must leave a fixed window as it is (X11; on Wayland the title bar is Qt's
+# own: see expect_wayland_maximize_refused).
+expect_maximize_refused() {
+    [[ $E2E_DISPLAY_SERVER == x11 ]] || return 0
+    local id before after
+    id=$(program_windows | head -n 1)
+    before=$(xdotool getwindowgeometry "$id" | tail -n 1)
+    if xprop -id "$id" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE; then
+        fail "the window manager offers to maximize the fixed main window"
+    fi
+    wmctrl -i -r "$id" -b add,maximized_vert,maximized_horz
+    sleep 0.5
+    after=$(xdotool getwindowgeometry "$id" | tail -n 1)
+    [[ $after == "$before" ]] || fail "maximize resized the main window: $before, then $after"
+}
+
+# The light grey box of the windows in the nested compositor's output, in which
+# Qt paints its title bars and menu bars: "right top" in the host's pixels.
+nested_window_corner() {
+    DISPLAY=$E2E_HOST_DISPLAY import -window root png:- |
+        convert png:- -crop 800x600+0+0 -depth 8 rgb:- |
+        /usr/bin/python3 -c '
+import sys
+pixels = sys.stdin.buffer.read()
+grey = [i // 3 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == b"\xef\xef\xef"]
+print(f"{max(p % 800 for p in grey)} {min(p // 800 for p in grey)}" if grey else "")'
+}
+
+# Waits up to 5 s for the window to stand still in the nested output (the
+# compositor animates windows that come and go); prints its corner.
+wait_for_nested_window() {
+    local corner last=""
+    for _ in $(seq 20); do
+        corner=$(nested_window_corner)
+        [[ -n $corner && $corner == "$last" ]] && { echo "$corner"; return 0; }
+        last=$corner
+        sleep 0.25
+    done
+    fail "no window drawn in the nested compositor"
+}
+
+# On Wayland the title bar is Qt's own. Nested in an X server (mutter), the
+# pointer can reach it: its maximize button must leave the window in place.
+expect_wayland_maximize_refused() {
+    [[ $E2E_DISPLAY_SERVER == wayland && -n ${E2E_HOST_DISPLAY:-} ]] || return 0
+    local before after right top
+    before=$(wait_for_nested_window)
+    read -r right top <<<"$before"
+    DISPLAY=$E2E_HOST_DISPLAY xdotool mousemove $((right - 39)) $((top + 15)) click 1
+    for _ in $(seq 25); do
+        grep -q 'set_maximized()' "$E2E_DIR/protocol.trace" && break
+        sleep 0.2
+    done
+    grep -q 'set_maximized()' "$E2E_DIR/protocol.trace" || fail "the maximize button was not hit"
+    sleep 0.5
+    kill -0 "$APP_PID" 2>/dev/null || fail "the maximize button ended the program"
+    for _ in $(seq 25); do
+        after=$(nested_window_corner)
+        [[ $after == "$before" ]] && break
+        sleep 0.2
+    done
+    [[ $after == "$before" ]] || fail "the maximize button moved the main window: $before, then $after"
+}
+
+# The one program window that is modal tells the window manager so (X11;
+# Wayland has no word for it, and Qt keeps the other windows from input).
+expect_modal_on_x11() {
+    [[ $E2E_DISPLAY_SERVER == x11 ]] || return 0
+    local id modal=0
+    for id in $(program_windows); do
+        xprop -id "$id" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL && modal=$((modal + 1))
+    done
+    [[ $modal -eq 1 ]] || fail "$1: $modal modal windows, not one"
+}
+
+desktop_journey() {
+    local main="Velloran v1.95" second second_status=0 status=0
+    "$VELLORAN_BIN" >"$E2E_DIR/app.log" 2>"$E2E_DIR/app-stderr.log" &
+    APP_PID=$!
+    E2E_PIDS+=("$APP_PID")
+    expect_screen "$main" "main" "start"
+    atspi "$APP_PID" tabs >/dev/null || fail "the main tabs"
+
+    atspi "$APP_PID" press 2007
+    atspi "$APP_PID" press "Show Pagan Calendar"
+    expect_screen "$main" "result" "Show Pagan Calendar leaves the result window alone"
+    atspi "$APP_PID" press Back
+    expect_screen "$main" "main" "Back leaves the main window alone"
+    expect_maximize_refused
+    expect_wayland_maximize_refused
+
+    # About runs its own loop until it closes: pressed without waiting.
+    atspi "$APP_PID" press "About Software" 2>/dev/null &
+    expect_screen "$main|$main over $main" "about main" "About over the main window"
+    expect_modal_on_x11 About
+    atspi "$APP_PID" press OK
+    expect_screen "$main" "main" "About closed"
+
+    local trace_from=0
+    [[ $E2E_DISPLAY_SERVER == wayland ]] && trace_from=$(wc -l <"$E2E_DIR/protocol.trace")
+    "$VELLORAN_BIN" >"$E2E_DIR/second.log" 2>&1 &
+    second=$!
+    E2E_PIDS+=("$second")
+    for _ in $(seq 50); do
+        [[ $(atspi "$second" windows 2>&1) == "message:Application is already running" ]] && break
+        sleep 0.2
+    done
+    atspi "$second" press OK
+    wait_for_exit "$second" || fail "the refused second copy did not end"
+    wait "$second" || second_status=$?
+    [[ $E2E_DISPLAY_SERVER == wayland ]] &&
+        E2E_TRACE_SKIP="$((trace_from + 1)):$(wc -l <"$E2E_DIR/protocol.trace")"
+    expect_screen "$main" "main" "the first copy after the refused second"
+
+    atspi "$APP_PID" press Exit
+    expect_screen "$main" "exit" "Exit leaves the exit window"
+    atspi "$APP_PID" press Exit
+    wait_for_exit "$APP_PID" || fail "the exit window's Exit did not end the program"
+    wait "$APP_PID" || status=$?
+    [[ $status -eq 0 ]] || fail "the program ended with status $status"
+    if [[ -s $E2E_DIR/app-stderr.log ]]; then
+        fail "the program wrote on stderr: $(head -n 5 "$E2E_DIR/app-stderr.log")"
+    fi
+    echo "second copy status $second_status"
+}
