@@ -11,7 +11,9 @@
 #include "web/frmExitScreen.h"
 
 #include <QButtonGroup>
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -28,6 +30,8 @@ struct YearOption
     int left;
 };
 constexpr YearOption YearOptions[] = {{"2006", 6720}, {"2007", 7740}, {"2008", 8760}};
+constexpr int YearGroupLeft = 6720;
+constexpr int YearGroupTop = 2880;
 
 QPushButton* makeButton(const QString& caption, const char* name, const QRect& rect,
                         QWidget* parent)
@@ -84,7 +88,6 @@ void CalendarPage::buildMonthAndYear()
 {
     cmdMonthBack = makeButton(QStringLiteral("<"), "cmdMonthBack",
                               Twips::rect(7020, 2280, 400, 400), this);
-    cmdMonthBack->setAccessibleDescription(QStringLiteral("Previous month"));
     connect(cmdMonthBack, &QPushButton::clicked, this, &CalendarPage::cmdMonthBack_Click);
 
     lblMonth = new QLabel(QStringLiteral("December"), this);
@@ -96,14 +99,20 @@ void CalendarPage::buildMonthAndYear()
 
     cmdMonthNext = makeButton(QStringLiteral(">"), "cmdMonthNext",
                               Twips::rect(8790, 2280, 400, 400), this);
-    cmdMonthNext->setAccessibleDescription(QStringLiteral("Next month"));
     connect(cmdMonthNext, &QPushButton::clicked, this, &CalendarPage::cmdMonthNext_Click);
+
+    // The options share one invisible holder named "Year", so that a screen
+    // reader names the group and counts its members; it draws nothing.
+    yearGroup = new QWidget(this);
+    yearGroup->setObjectName(QStringLiteral("yearGroup"));
+    yearGroup->setAccessibleName(QStringLiteral("Year"));
+    yearGroup->setGeometry(Twips::rect(YearGroupLeft, YearGroupTop, 8760 + 800 - YearGroupLeft, 255));
 
     // One group, none set: the page never guesses the year.
     years = new QButtonGroup(this);
     years->setExclusive(true);
     for (size_t index = 0; index < optYear.size(); ++index) {
-        auto* option = new QRadioButton(QString::fromLatin1(YearOptions[index].caption), this);
+        auto* option = new QRadioButton(QString::fromLatin1(YearOptions[index].caption), yearGroup);
         option->setObjectName(QStringLiteral("optYear(%1)").arg(index));
         option->setFont(Look::verdana(8.25, true));
         // White circle and dark dot, white caption on the teal page.
@@ -112,10 +121,14 @@ void CalendarPage::buildMonthAndYear()
         colours.setColor(QPalette::Text, Qt::black);
         colours.setColor(QPalette::WindowText, Look::White);
         option->setPalette(colours);
-        option->setGeometry(Twips::rect(YearOptions[index].left, 2880, 800, 255));
+        option->setGeometry(
+            Twips::rect(YearOptions[index].left - YearGroupLeft, 2880 - YearGroupTop, 800, 255));
+        option->installEventFilter(this);
         years->addButton(option, int(index));
         optYear[index] = option;
     }
+
+    setMonthCaption(lblMonth->text());
 
     cmdCalendar = makeButton(QString::fromUtf8(ShowCaption), "cmdCalendar",
                              Twips::rect(6600, 3505, 3240, 350), this);
@@ -126,6 +139,10 @@ void CalendarPage::buildMonthAndYear()
 void CalendarPage::setMonthCaption(const QString& monthName)
 {
     lblMonth->setText(monthName);
+    // The buttons keep the focus while they step, so they carry the month a
+    // screen reader speaks when it changes.
+    cmdMonthBack->setAccessibleDescription(QStringLiteral("Previous month, now %1").arg(monthName));
+    cmdMonthNext->setAccessibleDescription(QStringLiteral("Next month, now %1").arg(monthName));
 }
 
 QString CalendarPage::monthCaption() const
@@ -149,7 +166,23 @@ void CalendarPage::stepMonth(int step)
     // An unknown text, or stepping past either end of the year, changes nothing.
     if (month == 0 || month + step < 1 || month + step > 12)
         return;
-    lblMonth->setText(FullMonthName(month + step));
+    setMonthCaption(FullMonthName(month + step));
+}
+
+bool CalendarPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // The options stand in one row: Up and Down move among them as Left and Right do.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+            QKeyEvent sideways(QEvent::KeyPress,
+                               key->key() == Qt::Key_Up ? Qt::Key_Left : Qt::Key_Right,
+                               key->modifiers());
+            QApplication::sendEvent(watched, &sideways);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool CalendarPage::ValidateYearChoice()

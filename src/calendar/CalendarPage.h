@@ -25,6 +25,9 @@ public:
     static const char* const MissingYearMessage;
     static const char* const ShowCaption;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildIntroduction();
     void buildMonthAndYear();
@@ -43,5 +46,6 @@ private:
     QPushButton* cmdMonthNext = nullptr;
     std::array<QRadioButton*, 3> optYear{};
     QButtonGroup* years = nullptr;
+    QWidget* yearGroup = nullptr;
     QPushButton* cmdCalendar = nullptr;
 };

@@ -6,6 +6,8 @@
 #include "controls/TabButtonAccessible.h"
 #include "controls/TabControl.h"
 
+#include <QFrame>
+
 namespace {
 
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
@@ -16,6 +18,14 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
         return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
     if (className == QLatin1String("TabControl"))
         return new QAccessibleWidget(static_cast<TabControl*>(object), QAccessible::PageTabList);
+    // A tab's page is a pane; as a plain frame it would read as a window of its own.
+    if (className == QLatin1String("QFrame") && qobject_cast<TabControl*>(object->parent()))
+        return new QAccessibleWidget(static_cast<QFrame*>(object), QAccessible::Pane);
+    // Windows that are no main window still read as windows, with their texts:
+    // a screen reader announces a dialog with the labels it holds.
+    if (className == QLatin1String("frmExitScreen")
+        || className == QLatin1String("frmResultCalendar"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
     return nullptr;
 }
 

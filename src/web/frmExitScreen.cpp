@@ -313,7 +313,11 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::FocusIn) {
         // Whatever brings the focus here: the click that puts the caret in a box
         // may be the very one that activates this window, which opens inactive.
-        referralBox_GotFocus(box);
+        // The box is emptied just after the focus has arrived: a screen reader
+        // takes the caret's move as the arrival, and would then leave the box
+        // unnamed, when the emptying comes first.
+        QMetaObject::invokeMethod(
+            box, [this, box] { referralBox_GotFocus(box); }, Qt::QueuedConnection);
         return false;
     }
     if (type == QEvent::FocusOut) {
