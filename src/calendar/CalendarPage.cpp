@@ -5,8 +5,10 @@
 #include "calendar/MonthNames.h"
 #include "calendar/frmResultCalendar.h"
 #include "calendar/modPaganFestivals.h"
+#include "controls/AnnouncingLabel.h"
 #include "controls/Look.h"
 #include "controls/Twips.h"
+#include "controls/UnframedGroup.h"
 #include "platform/SystemServices.h"
 #include "web/frmExitScreen.h"
 
@@ -88,9 +90,12 @@ void CalendarPage::buildMonthAndYear()
 {
     cmdMonthBack = makeButton(QStringLiteral("<"), "cmdMonthBack",
                               Twips::rect(7020, 2280, 400, 400), this);
+    cmdMonthBack->setAccessibleDescription(QStringLiteral("Previous month"));
     connect(cmdMonthBack, &QPushButton::clicked, this, &CalendarPage::cmdMonthBack_Click);
 
-    lblMonth = new QLabel(QStringLiteral("December"), this);
+    // The step buttons keep the focus; the label itself tells a screen reader
+    // the month they stepped to.
+    lblMonth = new AnnouncingLabel(QStringLiteral("December"), this);
     lblMonth->setObjectName(QStringLiteral("lblMonth"));
     lblMonth->setFont(Look::verdana(8.25, true));
     lblMonth->setAlignment(Qt::AlignCenter);
@@ -99,13 +104,13 @@ void CalendarPage::buildMonthAndYear()
 
     cmdMonthNext = makeButton(QStringLiteral(">"), "cmdMonthNext",
                               Twips::rect(8790, 2280, 400, 400), this);
+    cmdMonthNext->setAccessibleDescription(QStringLiteral("Next month"));
     connect(cmdMonthNext, &QPushButton::clicked, this, &CalendarPage::cmdMonthNext_Click);
 
-    // The options share one invisible holder named "Year", so that a screen
-    // reader names the group and counts its members; it draws nothing.
-    yearGroup = new QWidget(this);
+    // The options share one unseen group titled "Year", so that a screen
+    // reader names the group and counts its members.
+    yearGroup = new UnframedGroup(QStringLiteral("Year"), this);
     yearGroup->setObjectName(QStringLiteral("yearGroup"));
-    yearGroup->setAccessibleName(QStringLiteral("Year"));
     yearGroup->setGeometry(Twips::rect(YearGroupLeft, YearGroupTop, 8760 + 800 - YearGroupLeft, 255));
 
     // One group, none set: the page never guesses the year.
@@ -128,8 +133,6 @@ void CalendarPage::buildMonthAndYear()
         optYear[index] = option;
     }
 
-    setMonthCaption(lblMonth->text());
-
     cmdCalendar = makeButton(QString::fromUtf8(ShowCaption), "cmdCalendar",
                              Twips::rect(6600, 3505, 3240, 350), this);
     cmdCalendar->setFont(Look::verdana(8.25, true));
@@ -138,11 +141,7 @@ void CalendarPage::buildMonthAndYear()
 
 void CalendarPage::setMonthCaption(const QString& monthName)
 {
-    lblMonth->setText(monthName);
-    // The buttons keep the focus while they step, so they carry the month a
-    // screen reader speaks when it changes.
-    cmdMonthBack->setAccessibleDescription(QStringLiteral("Previous month, now %1").arg(monthName));
-    cmdMonthNext->setAccessibleDescription(QStringLiteral("Next month, now %1").arg(monthName));
+    lblMonth->announce(monthName);
 }
 
 QString CalendarPage::monthCaption() const

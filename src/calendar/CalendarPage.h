@@ -4,6 +4,7 @@
 
 #include <array>
 
+class AnnouncingLabel;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
@@ -42,7 +43,7 @@ private:
     QLabel* Label5 = nullptr;
     QLabel* Picture1 = nullptr;
     QPushButton* cmdMonthBack = nullptr;
-    QLabel* lblMonth = nullptr;
+    AnnouncingLabel* lblMonth = nullptr;
     QPushButton* cmdMonthNext = nullptr;
     std::array<QRadioButton*, 3> optYear{};
     QButtonGroup* years = nullptr;

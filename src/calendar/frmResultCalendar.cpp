@@ -158,12 +158,24 @@ void frmResultCalendar::showFestivals()
             modPaganFestivals::FestivalMonth(modPaganFestivals::MonthIndex(year, month)))
         lblDisp->setText(*block);
     markFestivalDays(year, month);
-    // The days themselves are what takes the focus: their table carries the
-    // month, which a screen reader speaks on the way in.
-    if (auto* days = MV->findChild<QTableView*>())
-        days->setAccessibleName(QStringLiteral("%1, %2 %3")
-                                    .arg(MV->accessibleName(), FullMonthName(month),
-                                         QString::number(year)));
+    describeMonthView(year, month);
+}
+
+void frmResultCalendar::describeMonthView(int year, int month)
+{
+    // The table of days is what takes the focus when the window opens: it
+    // carries the month and its festivals, which a screen reader speaks then.
+    auto* days = MV->findChild<QTableView*>();
+    if (!days)
+        return;
+    days->setAccessibleName(QStringLiteral("%1, %2 %3")
+                                .arg(MV->accessibleName(), FullMonthName(month),
+                                     QString::number(year)));
+    // One entry a sentence: "December 21, 2007: Yule."
+    QString festivals = lblDisp->text().trimmed();
+    festivals.replace(QStringLiteral("\r\n\r\n"), QStringLiteral(". "));
+    festivals.replace(QStringLiteral("\r\n"), QStringLiteral(": "));
+    days->setAccessibleDescription(festivals);
 }
 
 void frmResultCalendar::markFestivalDays(int year, int month)

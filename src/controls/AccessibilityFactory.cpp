@@ -1,5 +1,6 @@
 #include "controls/AccessibilityFactory.h"
 
+#include "controls/AnnouncingLabel.h"
 #include "controls/LinkLabel.h"
 #include "controls/LinkLabelAccessible.h"
 #include "controls/TabButton.h"
@@ -16,6 +17,8 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
         return new TabButtonAccessible(static_cast<TabButton*>(object));
     if (className == QLatin1String("LinkLabel"))
         return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    if (className == QLatin1String("AnnouncingLabel"))
+        return new QAccessibleWidget(static_cast<AnnouncingLabel*>(object), QAccessible::Notification);
     if (className == QLatin1String("TabControl"))
         return new QAccessibleWidget(static_cast<TabControl*>(object), QAccessible::PageTabList);
     // A tab's page is a pane; as a plain frame it would read as a window of its own.
