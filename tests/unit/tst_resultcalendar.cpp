@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QtTest>
 
 #include <memory>
@@ -147,6 +148,11 @@ private Q_SLOTS:
         }
         QCOMPARE(view->selectedDate(), QDate(2007, 2, 2));
         QCOMPARE(view->monthShown(), 2);
+        // The days' table, which takes the focus, tells a screen reader the month and its festivals.
+        auto* days = view->findChild<QTableView*>();
+        QCOMPARE(days->accessibleName(), QStringLiteral("Month of the festivals, February 2007"));
+        QVERIFY(days->accessibleDescription().startsWith(QStringLiteral("February 2, 2007: ")));
+        QCOMPARE(days->accessibleDescription().count(QStringLiteral(", 2007: ")), 3);
     }
 
     void eachCrLfBreaksOneLine()
