@@ -291,6 +291,14 @@ void frmExitScreen::referralBox_GotFocus(QWidget* box)
         setBoxText(box, QString());
 }
 
+void frmExitScreen::emptyArrivedBox()
+{
+    if (QWidget* box = boxToEmpty) {
+        boxToEmpty = nullptr;
+        referralBox_GotFocus(box);
+    }
+}
+
 void frmExitScreen::referralBox_LostFocus(QWidget* box)
 {
     if (modTellAFriend::TrimSpaces(boxText(box)).isEmpty())
@@ -315,11 +323,16 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
         // may be the very one that activates this window, which opens inactive.
         // The box is emptied just after the focus has arrived: a screen reader
         // takes the caret's move as the arrival, and would then leave the box
-        // unnamed, when the emptying comes first.
-        QMetaObject::invokeMethod(
-            box, [this, box] { referralBox_GotFocus(box); }, Qt::QueuedConnection);
+        // unnamed, when the emptying comes first. Anything the user does in the
+        // box meanwhile finds it emptied already.
+        boxToEmpty = box;
+        QMetaObject::invokeMethod(this, &frmExitScreen::emptyArrivedBox, Qt::QueuedConnection);
         return false;
     }
+    if (box == boxToEmpty
+        && (type == QEvent::KeyPress || type == QEvent::InputMethod
+            || type == QEvent::MouseButtonPress || type == QEvent::FocusOut))
+        emptyArrivedBox();
     if (type == QEvent::FocusOut) {
         // Only a move to another control of this window counts, not the window
         // losing the focus to a message box or a menu.
