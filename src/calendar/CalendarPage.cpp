@@ -12,8 +12,8 @@
 #include "platform/SystemServices.h"
 #include "web/frmExitScreen.h"
 
-#include <QButtonGroup>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,8 +32,12 @@ struct YearOption
     int left;
 };
 constexpr YearOption YearOptions[] = {{"2006", 6720}, {"2007", 7740}, {"2008", 8760}};
-constexpr int YearGroupLeft = 6720;
-constexpr int YearGroupTop = 2880;
+constexpr int YearTop = 2880;
+constexpr int YearWidth = 800;
+constexpr int YearHeight = 255;
+// The group spans the row of options exactly.
+constexpr int YearGroupLeft = YearOptions[0].left;
+constexpr int YearGroupWidth = YearOptions[2].left + YearWidth - YearGroupLeft;
 
 QPushButton* makeButton(const QString& caption, const char* name, const QRect& rect,
                         QWidget* parent)
@@ -111,7 +115,7 @@ void CalendarPage::buildMonthAndYear()
     // reader names the group and counts its members.
     yearGroup = new UnframedGroup(QStringLiteral("Year"), this);
     yearGroup->setObjectName(QStringLiteral("yearGroup"));
-    yearGroup->setGeometry(Twips::rect(YearGroupLeft, YearGroupTop, 8760 + 800 - YearGroupLeft, 255));
+    yearGroup->setGeometry(Twips::rect(YearGroupLeft, YearTop, YearGroupWidth, YearHeight));
 
     // One group, none set: the page never guesses the year.
     years = new QButtonGroup(this);
@@ -127,7 +131,7 @@ void CalendarPage::buildMonthAndYear()
         colours.setColor(QPalette::WindowText, Look::White);
         option->setPalette(colours);
         option->setGeometry(
-            Twips::rect(YearOptions[index].left - YearGroupLeft, 2880 - YearGroupTop, 800, 255));
+            Twips::rect(YearOptions[index].left - YearGroupLeft, 0, YearWidth, YearHeight));
         option->installEventFilter(this);
         years->addButton(option, int(index));
         optYear[index] = option;

@@ -18,7 +18,8 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
     if (className == QLatin1String("LinkLabel"))
         return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
     if (className == QLatin1String("AnnouncingLabel"))
-        return new QAccessibleWidget(static_cast<AnnouncingLabel*>(object), QAccessible::Notification);
+        return new QAccessibleWidget(static_cast<AnnouncingLabel*>(object),
+                                     QAccessible::Notification);
     if (className == QLatin1String("TabControl"))
         return new QAccessibleWidget(static_cast<TabControl*>(object), QAccessible::PageTabList);
     // A tab's page is a pane; as a plain frame it would read as a window of its own.

@@ -79,6 +79,9 @@ private Q_SLOTS:
         };
         for (const auto& [window, role] : windows)
             QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), role);
+        // A page is a pane of its window, not a window of its own.
+        QCOMPARE(QAccessible::queryAccessibleInterface(main.fraContainer(11))->role(),
+                 QAccessible::Pane);
     }
 
     void commandsOpenTheirPages_data()
