@@ -1,5 +1,6 @@
 #include "controls/AccessibilityFactory.h"
 
+#include "calendar/MonthViewAccessible.h"
 #include "controls/AnnouncingLabel.h"
 #include "controls/LinkLabel.h"
 #include "controls/LinkLabelAccessible.h"
@@ -8,6 +9,7 @@
 #include "controls/TabControl.h"
 
 #include <QFrame>
+#include <QTableView>
 
 namespace {
 
@@ -17,6 +19,9 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
         return new TabButtonAccessible(static_cast<TabButton*>(object));
     if (className == QLatin1String("LinkLabel"))
         return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    // The days of a month view (Qt's own class inside QCalendarWidget).
+    if (className == QLatin1String("QCalendarView"))
+        return new MonthViewAccessible(static_cast<QTableView*>(object));
     if (className == QLatin1String("AnnouncingLabel"))
         return new QAccessibleWidget(static_cast<AnnouncingLabel*>(object),
                                      QAccessible::Notification);

@@ -110,6 +110,13 @@ for festival in "December 2, 2007: Feast of Rhiannon" "December 12, 2007: day of
     "December 28, 2007: Festival of Wine and pleasure (4 DAYS) 28th Dec Onward"; do
     hear "$festival"
 done
+# Each day of the month view says its whole date, and its festival.
+press key Home
+hear "Saturday, 1 December 2007"
+press key Right
+hear "Sunday, 2 December 2007, festival: Feast of Rhiannon"
+press key End
+hear "Monday, 31 December 2007"
 
 chord f alt
 hear "Back"
