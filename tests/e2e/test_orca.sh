@@ -8,10 +8,8 @@ e2e_start_accessibility
 
 # Orca refuses to start beside another copy of the same user; one that an
 # earlier test stopped may still be on its way out.
-for _ in $(seq 100); do
-    pgrep -u "$(id -u)" -x orca >/dev/null || break
-    sleep 0.1
-done
+tries=0
+while pgrep -u "$(id -u)" -x orca >/dev/null && ((tries++ < 100)); do sleep 0.1; done
 pgrep -u "$(id -u)" -x orca >/dev/null && fail "another Orca is running for this user"
 PREFS=$E2E_DIR/orca
 SPOKEN=$E2E_DIR/orca-debug.txt
@@ -36,10 +34,8 @@ runpy.run_path("/usr/bin/orca", run_name="__main__")
 PY
 ORCA_PID=$!
 E2E_PIDS+=("$ORCA_PID")
-for _ in $(seq 300); do
-    grep -q "ORCA: Starting registry" "$SPOKEN" 2>/dev/null && break
-    sleep 0.1
-done
+tries=0
+until grep -q "ORCA: Starting registry" "$SPOKEN" 2>/dev/null || ((tries++ > 300)); do sleep 0.1; done
 grep -q "ORCA: Starting registry" "$SPOKEN" || fail "Orca did not start"
 
 MARK=0
@@ -58,13 +54,16 @@ press() {
 chord() {
     press keydown "$2" sleep 0.15 key "$1" sleep 0.15 keyup "$2"
 }
-# Waits up to 10 s for Orca to say a text, since the last key.
+# Waits up to 10 s for Orca to say each text, since the last key.
 hear() {
-    for _ in $(seq 100); do
-        said | grep -qF -- "$1" && return 0
-        sleep 0.1
+    local text
+    for text in "$@"; do
+        for _ in $(seq 100); do
+            said | grep -qF -- "$text" && continue 2
+            sleep 0.1
+        done
+        fail "Orca did not say \"$text\"; it said: $(said | tr '\n' '|')"
     done
-    fail "Orca did not say \"$1\"; it said: $(said | tr '\n' '|')"
 }
 
 app_start
@@ -77,106 +76,62 @@ said | grep -qF "Quillmere Discussion Forum" && fail "the first focus is the for
 # The month label speaks each step; walk from this month to December and back.
 months=(January February March April May June July August September October November December)
 month=$(date +%-m)
-press key Tab
-hear "< push button"
-press key Tab
-hear "> push button"
+press key Tab; hear "< push button"
+press key Tab; hear "> push button"
 for ((next = month + 1; next <= 12; next++)); do
     press key space
     hear "notification ${months[next - 1]}"
 done
 press key shift+Tab
-press key space
-hear "notification November"
+press key space; hear "notification November"
 press key Tab
-press key space
-hear "notification December"
+press key space; hear "notification December"
 
-press key Tab
-hear "Year"
-hear "2006"
-hear "1 of 3"
-press key Down
-hear "2007"
-hear "2 of 3"
+press key Tab; hear "Year" "2006" "1 of 3"
+press key Down; hear "2007" "2 of 3"
 press key space
-press key Tab
-hear "Show Pagan Calendar push button"
+press key Tab; hear "Show Pagan Calendar push button"
 press key space
-hear "Month of the festivals, December 2007"
-for festival in "December 2, 2007: Feast of Rhiannon" "December 12, 2007: day of Bellisama" \
-    "December 13, 2007: Festival of Lights" "December 21, 2007: YULE" \
-    "December 23, 2007: Yuletide Tree and Elder Festival" \
-    "December 28, 2007: Festival of Wine and pleasure (4 DAYS) 28th Dec Onward"; do
-    hear "$festival"
-done
+hear "Month of the festivals, December 2007" "December 2, 2007: Feast of Rhiannon" \
+    "December 12, 2007: day of Bellisama" "December 13, 2007: Festival of Lights" \
+    "December 21, 2007: YULE" "December 23, 2007: Yuletide Tree and Elder Festival" \
+    "December 28, 2007: Festival of Wine and pleasure (4 DAYS) 28th Dec Onward"
 # Each day of the month view says its whole date, and its festival.
-press key Home
-hear "Saturday, 1 December 2007"
-press key Right
-hear "Sunday, 2 December 2007, festival: Feast of Rhiannon"
-press key End
-hear "Monday, 31 December 2007"
+press key Home; hear "Saturday, 1 December 2007"
+press key Right; hear "Sunday, 2 December 2007, festival: Feast of Rhiannon"
+press key End; hear "Monday, 31 December 2007"
 
-chord f alt
-hear "Back"
-press key b
-hear "Pagan Calendar page tab"
+chord f alt; hear "Back"
+press key b; hear "Pagan Calendar page tab"
 
 # The tabs by Ctrl+Tab and Ctrl+Page Down; each entry speaks its text with its tab.
-chord Tab ctrl
-hear "Pagan Information page tab"
-chord Next ctrl
-hear "Pagan Festive Seasons page tab"
-chord Tab ctrl
-hear "Pagan Elements page tab"
-chord Tab ctrl
-hear "Pagan Gods page tab"
-press key Tab
-hear "Angus of the Brugh page tab"
-hear "Angus is the son of Dagda."
+chord Tab ctrl; hear "Pagan Information page tab"
+chord Next ctrl; hear "Pagan Festive Seasons page tab"
+chord Tab ctrl; hear "Pagan Elements page tab"
+chord Tab ctrl; hear "Pagan Gods page tab"
+press key Tab; hear "Angus of the Brugh page tab" "Angus is the son of Dagda."
 press key shift+Tab
-chord Tab ctrl+shift
-hear "Pagan Elements page tab"
-press key Tab
-hear "Earth page tab"
-hear "This is the element which is associated with the North direction."
-press key Right
-hear "Air page tab"
-hear "This is the element which is associated with the East direction."
+chord Tab ctrl+shift; hear "Pagan Elements page tab"
+press key Tab; hear "Earth page tab" "associated with the North direction."
+press key Right; hear "Air page tab" "associated with the East direction."
 press key shift+Tab
-chord Next ctrl
-chord Next ctrl
-hear "Pagan Goddesses page tab"
-press key Tab
-hear "Arianrhod page tab"
-hear "Arianrhod means Silver Circle"
+chord Next ctrl; chord Next ctrl; hear "Pagan Goddesses page tab"
+press key Tab; hear "Arianrhod page tab" "Arianrhod means Silver Circle"
 press key shift+Tab
-chord Prior ctrl
-chord Prior ctrl
-chord Prior ctrl
-hear "Pagan Festive Seasons page tab"
-press key Tab
-hear "Yule page tab"
-hear "This is generally celebrated during the winter time"
+chord Prior ctrl; chord Prior ctrl; chord Prior ctrl; hear "Pagan Festive Seasons page tab"
+press key Tab; hear "Yule page tab" "This is generally celebrated during the winter time"
 
 # Each menu is heard open before its item is picked: a key sent before the
 # menu is up would go to the window.
-chord h alt
-hear "Online Help"
-press key a
-hear "Velloran v1.95 dialog"
-hear "OK push button"
-press key Return
-hear "Velloran v1.95 frame"
+chord h alt; hear "Online Help"
+press key a; hear "Velloran v1.95 dialog" "OK push button"
+press key Return; hear "Velloran v1.95 frame"
 
-chord f alt
-hear "Exit"
+chord f alt; hear "Exit"
 press key x
 # The exit window is a window, and it reads its message.
-hear "Velloran v1.95 dialog"
+hear "Velloran v1.95 dialog" "Exit push button"
 said | grep -q "Velloran v1.95 dialog.*Tarrowmoor" || fail "the exit window's message went unspoken"
-hear "Exit push button"
 # Every stop of the exit window's order, each referral box by its name.
 for stop in "Click Here To Visit Tarrowmoor Now check box" "Velloran image" "Your Name text" \
     "Refer A Friend Now push button" "Your Email Address text" "Friend's Email Address text" \
