@@ -76,13 +76,15 @@ frmMain::frmMain()
 
     setTabOrder(mainTabs, calendar);
     WindowPlacement::fixClientSize(this);
+    // The window opens on its own content, the selected tab, not on the forum
+    // banner that comes first in the order.
+    mainTabs->setFocus();
 }
 
 void frmMain::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = MenuBuilder::addMenu(bar, "mnuFile", "&File");
     MenuBuilder::addCommand(file, "mnuExit", "E&xit", [this] { mnuExit_Click(); });
 
     WebMenus::add(bar, 1, [this] { mnuAbout_Click(); });

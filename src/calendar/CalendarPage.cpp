@@ -6,13 +6,17 @@
 #include "calendar/MonthNames.h"
 #include "calendar/frmResultCalendar.h"
 #include "calendar/modPaganFestivals.h"
+#include "controls/AnnouncingLabel.h"
 #include "controls/Look.h"
 #include "controls/Twips.h"
+#include "controls/UnframedGroup.h"
 #include "platform/SystemServices.h"
 #include "web/frmExitScreen.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -29,6 +33,12 @@ struct YearOption
     int left;
 };
 constexpr YearOption YearOptions[] = {{"2006", 6720}, {"2007", 7740}, {"2008", 8760}};
+constexpr int YearTop = 2880;
+constexpr int YearWidth = 800;
+constexpr int YearHeight = 255;
+// The group spans the row of options exactly.
+constexpr int YearGroupLeft = YearOptions[0].left;
+constexpr int YearGroupWidth = YearOptions[2].left + YearWidth - YearGroupLeft;
 
 QPushButton* makeButton(const QString& caption, const char* name, const QRect& rect,
                         QWidget* parent)
@@ -88,7 +98,9 @@ void CalendarPage::buildMonthAndYear()
     cmdMonthBack->setAccessibleDescription(QStringLiteral("Previous month"));
     connect(cmdMonthBack, &QPushButton::clicked, this, &CalendarPage::cmdMonthBack_Click);
 
-    lblMonth = new QLabel(QStringLiteral("December"), this);
+    // The step buttons keep the focus; the label itself tells a screen reader
+    // the month they stepped to.
+    lblMonth = new AnnouncingLabel(QStringLiteral("December"), this);
     lblMonth->setObjectName(QStringLiteral("lblMonth"));
     lblMonth->setFont(Look::verdana(8.25, true));
     lblMonth->setAlignment(Qt::AlignCenter);
@@ -100,11 +112,17 @@ void CalendarPage::buildMonthAndYear()
     cmdMonthNext->setAccessibleDescription(QStringLiteral("Next month"));
     connect(cmdMonthNext, &QPushButton::clicked, this, &CalendarPage::cmdMonthNext_Click);
 
+    // The options share one unseen group titled "Year", so that a screen
+    // reader names the group and counts its members.
+    yearGroup = new UnframedGroup(QStringLiteral("Year"), this);
+    yearGroup->setObjectName(QStringLiteral("yearGroup"));
+    yearGroup->setGeometry(Twips::rect(YearGroupLeft, YearTop, YearGroupWidth, YearHeight));
+
     // One group, none set: the page never guesses the year.
     years = new QButtonGroup(this);
     years->setExclusive(true);
     for (size_t index = 0; index < optYear.size(); ++index) {
-        auto* option = new QRadioButton(QString::fromLatin1(YearOptions[index].caption), this);
+        auto* option = new QRadioButton(QString::fromLatin1(YearOptions[index].caption), yearGroup);
         option->setObjectName(QStringLiteral("optYear(%1)").arg(index));
         option->setFont(Look::verdana(8.25, true));
         // White circle and dark dot, white caption on the teal page.
@@ -113,7 +131,9 @@ void CalendarPage::buildMonthAndYear()
         colours.setColor(QPalette::Text, Qt::black);
         colours.setColor(QPalette::WindowText, Look::White);
         option->setPalette(colours);
-        option->setGeometry(Twips::rect(YearOptions[index].left, 2880, 800, 255));
+        option->setGeometry(
+            Twips::rect(YearOptions[index].left - YearGroupLeft, 0, YearWidth, YearHeight));
+        option->installEventFilter(this);
         years->addButton(option, int(index));
         optYear[index] = option;
     }
@@ -126,7 +146,7 @@ void CalendarPage::buildMonthAndYear()
 
 void CalendarPage::setMonthCaption(const QString& monthName)
 {
-    lblMonth->setText(monthName);
+    lblMonth->announce(monthName);
 }
 
 QString CalendarPage::monthCaption() const
@@ -150,7 +170,23 @@ void CalendarPage::stepMonth(int step)
     // An unknown text, or stepping past either end of the year, changes nothing.
     if (month == 0 || month + step < 1 || month + step > 12)
         return;
-    lblMonth->setText(FullMonthName(month + step));
+    setMonthCaption(FullMonthName(month + step));
+}
+
+bool CalendarPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // The options stand in one row: Up and Down move among them as Left and Right do.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+            QKeyEvent sideways(QEvent::KeyPress,
+                               key->key() == Qt::Key_Up ? Qt::Key_Left : Qt::Key_Right,
+                               key->modifiers());
+            QApplication::sendEvent(watched, &sideways);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool CalendarPage::ValidateYearChoice()

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class AnnouncingLabel;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
@@ -25,6 +26,9 @@ public:
     static const char* const MissingYearMessage;
     static const char* const ShowCaption;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildIntroduction();
     void buildMonthAndYear();
@@ -39,9 +43,10 @@ private:
     QLabel* Label5 = nullptr;
     QLabel* Picture1 = nullptr;
     QPushButton* cmdMonthBack = nullptr;
-    QLabel* lblMonth = nullptr;
+    AnnouncingLabel* lblMonth = nullptr;
     QPushButton* cmdMonthNext = nullptr;
     std::array<QRadioButton*, 3> optYear{};
     QButtonGroup* years = nullptr;
+    QWidget* yearGroup = nullptr;
     QPushButton* cmdCalendar = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "controls/TabControl.h"
 #include "controls/Twips.h"
 #include "controls/WindowPlacement.h"
+#include "platform/SystemServices.h"
 #include "web/ForumBanner.h"
 #include "web/FullBrandFrame.h"
 #include "web/frmAbout.h"
@@ -20,6 +21,7 @@
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <QLabel>
 #include <QMenuBar>
@@ -61,8 +63,7 @@ frmResultCalendar::frmResultCalendar()
 void frmResultCalendar::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = MenuBuilder::addMenu(bar, "mnuFile", "&File");
     addCommand(file, "mnuBack", "&Back", [this] { mnuBack_Click(); });
     addSeparator(file, "mnuSep1");
     addCommand(file, "mnuExit", "E&xit", [this] { mnuExit_Click(); });
@@ -157,6 +158,24 @@ void frmResultCalendar::showFestivals()
             modPaganFestivals::FestivalMonth(modPaganFestivals::MonthIndex(year, month)))
         lblDisp->setText(*block);
     markFestivalDays(year, month);
+    describeMonthView(year, month);
+}
+
+void frmResultCalendar::describeMonthView(int year, int month)
+{
+    // The table of days is what takes the focus when the window opens: it
+    // carries the month and its festivals, which a screen reader speaks then.
+    auto* days = MV->findChild<QTableView*>();
+    if (!days)
+        return;
+    days->setAccessibleName(QStringLiteral("%1, %2 %3")
+                                .arg(MV->accessibleName(), FullMonthName(month),
+                                     QString::number(year)));
+    // One entry a sentence: "December 21, 2007: Yule."
+    QString festivals = lblDisp->text().trimmed();
+    festivals.replace(QStringLiteral("\r\n\r\n"), QStringLiteral(". "));
+    festivals.replace(QStringLiteral("\r\n"), QStringLiteral(": "));
+    days->setAccessibleDescription(festivals);
 }
 
 void frmResultCalendar::markFestivalDays(int year, int month)

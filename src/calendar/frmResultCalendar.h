@@ -36,6 +36,7 @@ private:
     void showChosenMonth();
     void showFestivals();
     void markFestivalDays(int year, int month);
+    void describeMonthView(int year, int month);
 
     void mnuBack_Click();
     void mnuExit_Click();

@@ -63,6 +63,13 @@ constexpr const char* EnglishMonthNames[] = {
 
 const QString LineBreak = QStringLiteral("\r\n");
 
+// The festival line as the table of that year words it.
+QLatin1String festivalLine(int year, const Festival& festival)
+{
+    const bool lastOf2008 = year == 2008 && &festival == &Festivals[std::size(Festivals) - 1];
+    return QLatin1String(lastOf2008 ? LastFestivalOf2008 : festival.line);
+}
+
 } // namespace
 
 void BuildFestivalTable()
@@ -73,8 +80,6 @@ void BuildFestivalTable()
             for (const Festival& festival : Festivals) {
                 if (festival.month != month)
                     continue;
-                const bool lastOf2008 =
-                    year == 2008 && &festival == &Festivals[std::size(Festivals) - 1];
                 if (!block.isEmpty())
                     block += LineBreak + LineBreak;
                 block += QStringLiteral("%1 %2, %3")
@@ -82,7 +87,7 @@ void BuildFestivalTable()
                              .arg(festival.day)
                              .arg(year);
                 block += LineBreak;
-                block += QLatin1String(lastOf2008 ? LastFestivalOf2008 : festival.line);
+                block += festivalLine(year, festival);
             }
             FestivalMonths[MonthIndex(year, month)] = block;
         }
@@ -97,6 +102,15 @@ QList<int> FestivalDays(int month)
             days.append(festival.day);
     }
     return days;
+}
+
+QString FestivalOn(int year, int month, int day)
+{
+    for (const Festival& festival : Festivals) {
+        if (festival.month == month && festival.day == day)
+            return festivalLine(year, festival);
+    }
+    return QString();
 }
 
 int MonthIndex(int year, int month)

@@ -29,6 +29,9 @@ int MonthIndex(int year, int month);
 // The days of a month (1..12) on which festivals fall, the same in every year.
 QList<int> FestivalDays(int month);
 
+// The festival line of a day as the table of that year words it; empty on other days.
+QString FestivalOn(int year, int month, int day);
+
 // The month block at an index; nothing for an index outside 0..35.
 std::optional<QString> FestivalMonth(int index);
 

@@ -2,8 +2,17 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 
 namespace MenuBuilder {
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption)
+{
+    QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->setAccessibleName(QString::fromUtf8(caption).remove(QLatin1Char('&')));
+    return menu;
+}
 
 QAction* addCommand(QWidget* menu, const char* name, const char* caption,
                     std::function<void()> command)

@@ -3,6 +3,7 @@
 #include "controls/TabButton.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 
 TabControl::TabControl(int count, int perRow, int tabHeightPx, QWidget* parent)
@@ -89,6 +90,35 @@ void TabControl::setSelectedIndex(int index)
         tabs[selected]->setFocus(Qt::OtherFocusReason);
     showSelectedPage();
     Q_EMIT Click(previous);
+}
+
+void TabControl::keyPressEvent(QKeyEvent* event)
+{
+    int step = 0;
+    if (event->modifiers() & Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_Tab:
+            step = event->modifiers() & Qt::ShiftModifier ? -1 : +1;
+            break;
+        case Qt::Key_Backtab:
+        case Qt::Key_PageUp:
+            step = -1;
+            break;
+        case Qt::Key_PageDown:
+            step = +1;
+            break;
+        default:
+            break;
+        }
+    }
+    if (step == 0 || tabCount() == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    setSelectedIndex((selected + step + tabCount()) % tabCount());
+    // The focus follows to the tab, so the user hears which page is shown.
+    tabs[selected]->setFocus(Qt::TabFocusReason);
+    event->accept();
 }
 
 void TabControl::showSelectedPage()

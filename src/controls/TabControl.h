@@ -45,6 +45,9 @@ Q_SIGNALS:
     void Click(int previousTab);
 
 protected:
+    // Ctrl+Tab and Ctrl+Page Down select the next tab, Ctrl+Shift+Tab and
+    // Ctrl+Page Up the previous one, round the ends, from anywhere on the control.
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "reference/EntryGroupPage.h"
 
 #include "controls/Look.h"
+#include "controls/TabButton.h"
 #include "controls/TabControl.h"
 #include "controls/Twips.h"
 #include "reference/EntryPicture.h"
@@ -77,6 +78,8 @@ void EntryGroupPage::addEntry(const ReferenceContent::Group& group, int position
     }
 
     tabs->setTabCaption(position, title);
+    // The entry's text is what its tab opens: a screen reader reads it with the tab.
+    tabs->tabButton(position)->setAccessibleDescription(label->text());
     tabs->setPage(position, frame);
     frames.append(frame);
     labels.append(label);

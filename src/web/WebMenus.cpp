@@ -15,8 +15,7 @@ void add(QMenuBar* bar, int firstSeparatorNumber, std::function<void()> showAbou
     const QByteArray firstSeparator = "mnuSep" + QByteArray::number(firstSeparatorNumber);
     const QByteArray secondSeparator = "mnuSep" + QByteArray::number(firstSeparatorNumber + 1);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
+    QMenu* help = MenuBuilder::addMenu(bar, "mnuHelp", "&Help");
     addCommand(help, "mnuOnline", "&Online Help", &modHelp::OpenOnlineHelp);
     addCommand(help, "mnuVisit", "&Visit Us Online", &modHelp::OpenHomePage);
     addSeparator(help, firstSeparator.constData());

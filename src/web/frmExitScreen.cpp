@@ -294,6 +294,14 @@ void frmExitScreen::referralBox_GotFocus(QWidget* box)
         setBoxText(box, QString());
 }
 
+void frmExitScreen::emptyArrivedBox()
+{
+    if (QWidget* box = boxToEmpty) {
+        boxToEmpty = nullptr;
+        referralBox_GotFocus(box);
+    }
+}
+
 void frmExitScreen::referralBox_LostFocus(QWidget* box)
 {
     if (modTellAFriend::TrimSpaces(boxText(box)).isEmpty())
@@ -316,9 +324,18 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::FocusIn) {
         // Whatever brings the focus here: the click that puts the caret in a box
         // may be the very one that activates this window, which opens inactive.
-        referralBox_GotFocus(box);
+        // The box is emptied just after the focus has arrived: a screen reader
+        // takes the caret's move as the arrival, and would then leave the box
+        // unnamed, when the emptying comes first. Anything the user does in the
+        // box meanwhile finds it emptied already.
+        boxToEmpty = box;
+        QMetaObject::invokeMethod(this, &frmExitScreen::emptyArrivedBox, Qt::QueuedConnection);
         return false;
     }
+    if (box == boxToEmpty
+        && (type == QEvent::KeyPress || type == QEvent::InputMethod
+            || type == QEvent::MouseButtonPress || type == QEvent::FocusOut))
+        emptyArrivedBox();
     if (type == QEvent::FocusOut) {
         // Only a move to another control of this window counts, not the window
         // losing the focus to a message box or a menu.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class LinkLabel;
@@ -49,6 +50,8 @@ private:
     void setBoxText(QWidget* box, const QString& text);
     const char* placeholderOf(const QObject* box) const;
     void referralBox_GotFocus(QWidget* box);
+    // Runs the focus step for the box the focus last came to, once.
+    void emptyArrivedBox();
     void referralBox_LostFocus(QWidget* box);
 
     QLabel* picExitScreenIcon = nullptr;
@@ -66,4 +69,5 @@ private:
     QGroupBox* Frame6 = nullptr;
     QLabel* Label3 = nullptr;
     LinkLabel* lblGoToHome = nullptr;
+    QPointer<QWidget> boxToEmpty;
 };

@@ -29,7 +29,9 @@ elif mode == "page":
             if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "<"]
     month = ""
     if back:
-        following = [n for n in nodes[back[0]:] if n.getRole() == pyatspi.ROLE_LABEL]
+        # The month label announces its changes as a notification.
+        following = [n for n in nodes[back[0]:]
+                     if n.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_NOTIFICATION)]
         month = following[0].name if following else ""
     years = [n.name for n in nodes if n.getRole() == pyatspi.ROLE_RADIO_BUTTON
              and n.getState().contains(pyatspi.STATE_CHECKED)]

@@ -13,6 +13,7 @@
 #include "controls/TabControl.h"
 #include "web/frmExitScreen.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -225,6 +226,13 @@ private Q_SLOTS:
         QCOMPARE(press(Qt::Key_Tab), QStringLiteral("optYear(0)"));
         QCOMPARE(press(Qt::Key_Right), QStringLiteral("optYear(1)"));
         QCOMPARE(press(Qt::Key_Right), QStringLiteral("optYear(2)"));
+        // Up and Down move along the one row too; a screen reader hears one group, "Year".
+        QCOMPARE(press(Qt::Key_Up), QStringLiteral("optYear(1)"));
+        QCOMPARE(press(Qt::Key_Down), QStringLiteral("optYear(2)"));
+        const auto labels =
+            QAccessible::queryAccessibleInterface(optYear(2))->relations(QAccessible::Label);
+        QVERIFY(!labels.isEmpty());
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Year"));
         press(Qt::Key_Space);
         QCOMPARE(yearsSet(), (QList<bool>{false, false, true}));
         QCOMPARE(press(Qt::Key_Tab), QStringLiteral("cmdCalendar"));

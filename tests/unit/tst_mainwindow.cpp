@@ -5,6 +5,7 @@
 
 #include "app/FormHandle.h"
 #include "app/frmMain.h"
+#include "calendar/frmResultCalendar.h"
 #include "calendar/CalendarPage.h"
 #include "controls/AccessibilityFactory.h"
 #include "controls/LinkLabel.h"
@@ -13,11 +14,13 @@
 #include "controls/Twips.h"
 #include "web/ForumBanner.h"
 #include "web/FullBrandFrame.h"
+#include "web/frmExitScreen.h"
 
 #include <QAccessible>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -55,6 +58,31 @@ private Q_SLOTS:
         const QList<QAction*> bar = main.menuBar()->actions();
         VerifyWebMenus(bar);
         QCOMPARE(MenuCaptions(bar[0]->menu()->actions()), QStringList{"E&xit"});
+        // Named for screen readers, without the access-key mark.
+        QCOMPARE(bar[0]->menu()->accessibleName(), QStringLiteral("File"));
+        QCOMPARE(bar[1]->menu()->accessibleName(), QStringLiteral("Help"));
+    }
+
+    void everyWindowIsAWindowToScreenReaders()
+    {
+        FakeSystem system;
+        frmMain& main = FormHandle<frmMain>::get();
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        // It opens on its own content, the selected tab, not on the forum banner.
+        QCOMPARE(QApplication::focusWidget(), main.SSTMain()->tabButton(0));
+        QMessageBox box;
+        const QList<std::pair<QWidget*, QAccessible::Role>> windows = {
+            {&main, QAccessible::Window},
+            {&FormHandle<frmResultCalendar>::get(), QAccessible::Dialog},
+            {&FormHandle<frmExitScreen>::get(), QAccessible::Dialog},
+            {&box, QAccessible::AlertMessage}, // a dialog that a screen reader reads out whole
+        };
+        for (const auto& [window, role] : windows)
+            QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), role);
+        // A page is a pane of its window, not a window of its own.
+        QCOMPARE(QAccessible::queryAccessibleInterface(main.fraContainer(11))->role(),
+                 QAccessible::Pane);
     }
 
     void commandsOpenTheirPages_data()

@@ -10,12 +10,14 @@
 #include "calendar/CalendarPage.h"
 #include "calendar/frmResultCalendar.h"
 #include "calendar/modPaganFestivals.h"
+#include "controls/AccessibilityFactory.h"
 #include "controls/LinkLabel.h"
 #include "controls/TabControl.h"
 #include "controls/Twips.h"
 #include "web/FullBrandFrame.h"
 #include "web/frmExitScreen.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QTextCharFormat>
 #include <QLabel>
@@ -23,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QtTest>
 
 #include <memory>
@@ -69,7 +72,11 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        InstallAccessibilityFactory();
+    }
     void init() { system = std::make_unique<FakeSystem>(); }
     void cleanup()
     {
@@ -147,6 +154,24 @@ private Q_SLOTS:
         }
         QCOMPARE(view->selectedDate(), QDate(2007, 2, 2));
         QCOMPARE(view->monthShown(), 2);
+        // The days' table, which takes the focus, tells a screen reader the month and its festivals.
+        auto* days = view->findChild<QTableView*>();
+        QCOMPARE(days->accessibleName(), QStringLiteral("Month of the festivals, February 2007"));
+        QVERIFY(days->accessibleDescription().startsWith(QStringLiteral("February 2, 2007: ")));
+        QCOMPARE(days->accessibleDescription().count(QStringLiteral(", 2007: ")), 3);
+        // Each day says its whole date, its festival, or the month it belongs to.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(days);
+        QStringList names;
+        for (int index = 0; index < table->childCount(); ++index) {
+            if (QAccessibleInterface* day = table->child(index))
+                names.append(day->text(QAccessible::Name));
+        }
+        QLocale::setDefault(QLocale::system());
+        for (const char* name : {"Friday, 2 February 2007, festival: IMBOLC",
+                                 "Saturday, 3 February 2007", "Wednesday, 31 January 2007, month before",
+                                 "Thursday, 1 March 2007, month after", "Monday"})
+            QVERIFY2(names.contains(QString::fromUtf8(name)), qPrintable(names.join(u'|')));
     }
 
     void eachCrLfBreaksOneLine()

@@ -99,6 +99,35 @@ private Q_SLOTS:
         QVERIFY(control->tabButton(2)->focusPolicy() & Qt::TabFocus);
     }
 
+    void controlKeysStepRoundTheTabs_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << ctrl << 2 << 3;
+        QTest::newRow("Ctrl+Tab round the end") << int(Qt::Key_Tab) << ctrl << 5 << 0;
+        QTest::newRow("Ctrl+Shift+Tab") << int(Qt::Key_Backtab) << (ctrl | Qt::ShiftModifier) << 0 << 5;
+        QTest::newRow("Ctrl+Page Down") << int(Qt::Key_PageDown) << ctrl << 2 << 3;
+        QTest::newRow("Ctrl+Page Up") << int(Qt::Key_PageUp) << ctrl << 2 << 1;
+        QTest::newRow("Page Up alone") << int(Qt::Key_PageUp) << Qt::KeyboardModifiers() << 2 << 2;
+    }
+
+    void controlKeysStepRoundTheTabs()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QWidget window;
+        TabControl* control = makeControl(6, 6, &window);
+        control->setSelectedIndex(from);
+        // Pressed on the page, the key reaches the control that holds it.
+        QTest::keyClick(control->page(from), Qt::Key(key), modifiers);
+        QCOMPARE(control->selectedIndex(), to);
+    }
+
     void screenReadersSeePageTabsThatCanBeSelected()
     {
         QWidget window;

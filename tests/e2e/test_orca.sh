@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# A blind user's journey, heard through the Orca screen reader: its speech is
+# switched off and read from its debug log. Keyboard only, under a window manager.
+E2E_ACCESSIBILITY=1 source "$(dirname "$0")/lib.sh" "$1"
+e2e_start_x
+e2e_start_window_manager
+e2e_start_accessibility
+
+# Orca refuses to start beside another copy of the same user; one that an
+# earlier test stopped may still be on its way out.
+tries=0
+while pgrep -u "$(id -u)" -x orca >/dev/null && ((tries++ < 100)); do sleep 0.1; done
+pgrep -u "$(id -u)" -x orca >/dev/null && fail "another Orca is running for this user"
+PREFS=$E2E_DIR/orca
+SPOKEN=$E2E_DIR/orca-debug.txt
+mkdir -p "$PREFS"
+cat > "$PREFS/user-settings.conf" <<'JSON'
+{"general": {"enableSpeech": false, "enableBraille": false, "enableSound": false,
+             "enableKeyEcho": false, "enablePositionSpeaking": true, "firstStart": false},
+ "profiles": {"default": {"profile": ["Default", "default"]}},
+ "keybindings": {}, "pronunciations": {}}
+JSON
+# Orca writes its debug log in blocks; line by line, the test hears it as it speaks.
+/usr/bin/python3 - --user-prefs="$PREFS" --debug-file="$SPOKEN" >"$E2E_DIR/orca.log" 2>&1 <<'PY' &
+import builtins, runpy, sys
+block_buffered_open = builtins.open
+def line_buffered_open(file, mode="r", *args, **kwargs):
+    if mode == "w" and not args and "buffering" not in kwargs:
+        kwargs["buffering"] = 1
+    return block_buffered_open(file, mode, *args, **kwargs)
+builtins.open = line_buffered_open
+sys.argv[0] = "/usr/bin/orca"
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+PY
+ORCA_PID=$!
+E2E_PIDS+=("$ORCA_PID")
+tries=0
+until grep -q "ORCA: Starting registry" "$SPOKEN" 2>/dev/null || ((tries++ > 300)); do sleep 0.1; done
+grep -q "ORCA: Starting registry" "$SPOKEN" || fail "Orca did not start"
+
+MARK=0
+# What Orca said since the last key.
+said() {
+    tail -n +"$((MARK + 1))" "$SPOKEN" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)'.*/\1/p"
+}
+# Sends one key (xdotool words: key, keydown, keyup) and listens from then on.
+press() {
+    MARK=$(wc -l < "$SPOKEN")
+    xdotool "$@"
+}
+# A key with modifiers held: down, key, up, each given time to arrive, as the
+# screen reader sees every key before the program does.
+# Usage: chord KEY MODIFIERS (e.g. chord Tab ctrl+shift).
+chord() {
+    press keydown "$2" sleep 0.15 key "$1" sleep 0.15 keyup "$2"
+}
+# Waits up to 10 s for Orca to say each text, since the last key.
+hear() {
+    local text
+    for text in "$@"; do
+        for _ in $(seq 100); do
+            said | grep -qF -- "$text" && continue 2
+            sleep 0.1
+        done
+        fail "Orca did not say \"$text\"; it said: $(said | tr '\n' '|')"
+    done
+}
+
+app_start
+wait_for_window "Velloran v1.95" >/dev/null || fail "the main window did not appear"
+MARK=0
+# The program's own content first, not the forum banner.
+hear "Pagan Calendar page tab"
+said | grep -qF "Quillmere Discussion Forum" && fail "the first focus is the forum banner"
+
+# The month label speaks each step; walk from this month to December and back.
+months=(January February March April May June July August September October November December)
+month=$(date +%-m)
+press key Tab; hear "< push button"
+press key Tab; hear "> push button"
+for ((next = month + 1; next <= 12; next++)); do
+    press key space
+    hear "notification ${months[next - 1]}"
+done
+press key shift+Tab
+press key space; hear "notification November"
+press key Tab
+press key space; hear "notification December"
+
+press key Tab; hear "Year" "2006" "1 of 3"
+press key Down; hear "2007" "2 of 3"
+press key space
+press key Tab; hear "Show Pagan Calendar push button"
+press key space
+hear "Month of the festivals, December 2007" "December 2, 2007: Feast of Rhiannon" \
+    "December 12, 2007: day of Bellisama" "December 13, 2007: Festival of Lights" \
+    "December 21, 2007: YULE" "December 23, 2007: Yuletide Tree and Elder Festival" \
+    "December 28, 2007: Festival of Wine and pleasure (4 DAYS) 28th Dec Onward"
+# Each day of the month view says its whole date, and its festival.
+press key Home; hear "Saturday, 1 December 2007"
+press key Right; hear "Sunday, 2 December 2007, festival: Feast of Rhiannon"
+press key End; hear "Monday, 31 December 2007"
+
+chord f alt; hear "Back"
+press key b; hear "Pagan Calendar page tab"
+
+# The tabs by Ctrl+Tab and Ctrl+Page Down; each entry speaks its text with its tab.
+chord Tab ctrl; hear "Pagan Information page tab"
+chord Next ctrl; hear "Pagan Festive Seasons page tab"
+chord Tab ctrl; hear "Pagan Elements page tab"
+chord Tab ctrl; hear "Pagan Gods page tab"
+press key Tab; hear "Angus of the Brugh page tab" "Angus is the son of Dagda."
+press key shift+Tab
+chord Tab ctrl+shift; hear "Pagan Elements page tab"
+press key Tab; hear "Earth page tab" "associated with the North direction."
+press key Right; hear "Air page tab" "associated with the East direction."
+press key shift+Tab
+chord Next ctrl; chord Next ctrl; hear "Pagan Goddesses page tab"
+press key Tab; hear "Arianrhod page tab" "Arianrhod means Silver Circle"
+press key shift+Tab
+chord Prior ctrl; chord Prior ctrl; chord Prior ctrl; hear "Pagan Festive Seasons page tab"
+press key Tab; hear "Yule page tab" "This is generally celebrated during the winter time"
+
+# Each menu is heard open before its item is picked: a key sent before the
+# menu is up would go to the window.
+chord h alt; hear "Online Help"
+press key a; hear "Velloran v1.95 dialog" "OK push button"
+press key Return; hear "Velloran v1.95 frame"
+
+chord f alt; hear "Exit"
+press key x
+# The exit window is a window, and it reads its message.
+hear "Velloran v1.95 dialog" "Exit push button"
+said | grep -q "Velloran v1.95 dialog.*Tarrowmoor" || fail "the exit window's message went unspoken"
+# Every stop of the exit window's order, each referral box by its name.
+for stop in "Click Here To Visit Tarrowmoor Now check box" "Velloran image" "Your Name text" \
+    "Refer A Friend Now push button" "Your Email Address text" "Friend's Email Address text" \
+    "Friend's Name text"; do
+    press key Tab
+    hear "$stop"
+done
+chord x alt
+wait_for_exit "$APP_PID" || fail "Exit did not end the program"
+wait "$APP_PID" || fail "the program ended with status $?"
+# Gone before the next test starts its own.
+kill "$ORCA_PID"
+wait_for_exit "$ORCA_PID" || fail "Orca did not stop"
+echo "orca: passed"
