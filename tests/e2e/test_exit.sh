@@ -23,6 +23,8 @@ class XEvent(ctypes.Union):
     _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
 x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
                          ctypes.POINTER(XEvent)]
+# Without these the display pointer would be passed as a 32-bit int.
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
 display = x.XOpenDisplay(None)
 if not display:
     sys.exit("no display")
@@ -32,12 +34,17 @@ event.xclient.window = int(sys.argv[1])
 event.xclient.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
 event.xclient.format = 32
 event.xclient.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-x.XSendEvent(display, event.xclient.window, 0, 0, ctypes.byref(event))
-x.XFlush(display)
+if not x.XSendEvent(display, event.xclient.window, 0, 0, ctypes.byref(event)):
+    sys.exit("the close request could not be sent")
+x.XCloseDisplay(display)  # sends what is buffered
 PY
 close_box() { /usr/bin/python3 "$E2E_DIR/close_box.py" "$1"; }
 
 type_text() { xdotool type --delay 60 "$1"; }
+# xdotool types a character missing from the keymap by remapping a key for a
+# moment, which a busy program may read after the mapping is gone: give "ö" a
+# key of its own before the program starts.
+xmodmap -e 'keycode 93 = odiaeresis Odiaeresis' 
 
 # Waits for the visible "Velloran v1.95" window that is not the given one.
 wait_for_other_window() {
