@@ -2,10 +2,10 @@
 # The festival calendar through the real program, by keyboard alone: without a
 # year the button only asks for one; a month and a year chosen show that month's
 # festivals in the result window, the one window on screen; File > Back and
-# File > Exit both bring a fresh main window back. Run in English and in German,
-# where the page's month names and the result window must still agree.
+# File > Exit both bring a fresh main window back.
 E2E_ACCESSIBILITY=1 source "$(dirname "$0")/lib.sh" "$1"
 e2e_start_x
+e2e_start_window_manager
 e2e_start_accessibility
 
 read_screen() { /usr/bin/python3 "$(dirname "$0")/atspi_calendar.py" "$@"; }
@@ -108,10 +108,10 @@ run_in_locale() {
     wait_for_exit "$APP_PID" || fail "[$locale] the program did not stop"
 }
 
+# In German, where the page's month names and the result window must still
+# agree, and the date lines of the table stay English. (The English journey is
+# the screen reader's, in test_orca.sh, and the desktops', in test_desktop_*.sh.)
 this_month=$(date +%-m)
-english_months=(January February March April May June July August September October November December)
 german_months=(Januar Februar März April Mai Juni Juli August September Oktober November Dezember)
-run_in_locale C.UTF-8 February "February 2, 2007" "${english_months[this_month - 1]}"
-# The date lines of the table stay English under any locale.
 run_in_locale de_DE.UTF-8 Februar "February 2, 2007" "${german_months[this_month - 1]}"
 echo "calendar: passed"
