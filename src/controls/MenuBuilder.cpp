@@ -1,5 +1,7 @@
 #include "controls/MenuBuilder.h"
 
+#include "controls/MenuAnnouncer.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +13,7 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption)
     QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
     menu->setObjectName(QString::fromLatin1(name));
     menu->setAccessibleName(QString::fromUtf8(caption).remove(QLatin1Char('&')));
+    new MenuAnnouncer(menu);
     return menu;
 }
 

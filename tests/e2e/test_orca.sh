@@ -101,7 +101,8 @@ press key Home; hear "Saturday, 1 December 2007"
 press key Right; hear "Sunday, 2 December 2007, festival: Feast of Rhiannon"
 press key End; hear "Monday, 31 December 2007"
 
-chord f alt; hear "Back"
+# A menu says its name as it opens, then its current item.
+chord f alt; hear "File popup menu" "Back"
 press key b; hear "Pagan Calendar page tab"
 
 # The tabs by Ctrl+Tab and Ctrl+Page Down; each entry speaks its text with its tab.
@@ -123,11 +124,11 @@ press key Tab; hear "Yule page tab" "This is generally celebrated during the win
 
 # Each menu is heard open before its item is picked: a key sent before the
 # menu is up would go to the window.
-chord h alt; hear "Online Help"
+chord h alt; hear "Help popup menu" "Online Help"
 press key a; hear "Velloran v1.95 dialog" "OK push button"
 press key Return; hear "Velloran v1.95 frame"
 
-chord f alt; hear "Exit"
+chord f alt; hear "File popup menu" "Exit"
 press key x
 # The exit window is a window, and it reads its message.
 hear "Velloran v1.95 dialog" "Exit push button"
