@@ -1,6 +1,6 @@
 // Any text through the settings codec: no crash, nothing longer than the input,
 // and whatever survives encoding comes back unchanged by decoding.
-#include "web/SettingsCodec.h"
+#include "core/SettingsCodec.h"
 
 #include <cstddef>
 #include <cstdint>

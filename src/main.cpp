@@ -1,5 +1,5 @@
-#include "app/AppInfo.h"
-#include "app/FormHandle.h"
+#include "base/AppInfo.h"
+#include "forms/FormHandle.h"
 #include "app/frmStartup.h"
 #include "controls/AccessibilityFactory.h"
 

@@ -1,9 +1,10 @@
 #include "app/frmMain.h"
 
-#include "app/AppInfo.h"
-#include "app/FormHandle.h"
-#include "app/FormRegistry.h"
+#include "base/AppInfo.h"
+#include "forms/FormHandle.h"
+#include "forms/FormRegistry.h"
 #include "app/frmStartup.h"
+#include "app/WindowShell.h"
 #include "calendar/CalendarPage.h"
 #include "controls/Look.h"
 #include "controls/MenuBuilder.h"
@@ -117,6 +118,8 @@ void frmMain::buildPages(QWidget* client)
     }
 
     calendar = new CalendarPage(fraContainer(0));
+    connect(calendar, &CalendarPage::festivalsRequested, this,
+            [this] { WindowShell::showFestivalResult(this); });
     ReferencePages::build(fraContainer(1), fraContainer(2), fraContainer(11), fraContainer(17),
                           fraContainer(30));
 

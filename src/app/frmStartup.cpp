@@ -1,9 +1,9 @@
 #include "app/frmStartup.h"
 
-#include "app/AppInfo.h"
-#include "app/EndProgram.h"
-#include "app/FormHandle.h"
-#include "app/FormRegistry.h"
+#include "base/AppInfo.h"
+#include "forms/EndProgram.h"
+#include "forms/FormHandle.h"
+#include "forms/FormRegistry.h"
 #include "app/frmMain.h"
 #include "platform/SystemServices.h"
 #include "web/FullBrandFrame.h"

@@ -1,17 +1,12 @@
 #include "calendar/CalendarPage.h"
 
-#include "app/FormHandle.h"
-#include "app/frmMain.h"
-#include "app/frmStartup.h"
 #include "calendar/MonthNames.h"
-#include "calendar/frmResultCalendar.h"
-#include "calendar/modPaganFestivals.h"
+#include "core/modPaganFestivals.h"
 #include "controls/AnnouncingLabel.h"
 #include "controls/Look.h"
 #include "controls/Twips.h"
 #include "controls/UnframedGroup.h"
 #include "platform/SystemServices.h"
-#include "web/frmExitScreen.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -209,13 +204,7 @@ void CalendarPage::cmdCalendar_Click()
             break;
         }
     }
-
-    // Closing the main window deletes this page later; nothing below may use it.
-    auto* mainWindow = qobject_cast<frmMain*>(window());
-    FormHandle<frmResultCalendar>::get().show();
-    if (mainWindow)
-        mainWindow->closeForResultWindow();
-    // The result window must be the only one on screen.
-    FormHandle<frmStartup>::hideIfLoaded();
-    FormHandle<frmExitScreen>::hideIfLoaded();
+    // The hand-over closes the main window, which deletes this page later:
+    // nothing may follow the signal here.
+    Q_EMIT festivalsRequested();
 }

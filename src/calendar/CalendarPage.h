@@ -11,8 +11,8 @@ class QPushButton;
 class QRadioButton;
 
 // The "Pagan Calendar" page: the user steps to a month, picks one of the three
-// years of the festival table and asks for that month's festivals, which
-// replaces the main window with the result window.
+// years of the festival table and asks for that month's festivals. The page
+// only asks; the window that holds it hands over to the result window.
 class CalendarPage : public QWidget
 {
     Q_OBJECT
@@ -25,6 +25,10 @@ public:
 
     static const char* const MissingYearMessage;
     static const char* const ShowCaption;
+
+Q_SIGNALS:
+    // The chosen month and year are stored for the result window to show.
+    void festivalsRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

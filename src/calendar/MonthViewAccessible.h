@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QAccessibleInterface>
 #include <QAccessibleWidget>
+#include <QPointer>
 #include <QDate>
 #include <QHash>
 
 class QTableView;
+
+// Teaches Qt's accessibility layer the month view's days; once is enough.
+void InstallMonthViewAccessibility();
 
 // The table of days inside the result window's month view, as a screen reader
 // meets it: each day says its whole date, whether it belongs to the month before
@@ -54,4 +59,42 @@ private:
     void forgetCells();
 
     mutable QHash<int, QAccessible::Id> cells;
+};
+
+// One cell of the month view's table of days; its name is the whole date.
+class MonthDayAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface
+{
+public:
+    MonthDayAccessible(QTableView* days, int row, int column);
+
+    void* interface_cast(QAccessible::InterfaceType type) override;
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+
+    bool isSelected() const override;
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return column; }
+    int rowIndex() const override { return row; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+private:
+    MonthViewAccessible* monthView() const;
+
+    QPointer<QTableView> days;
+    int row;
+    int column;
 };

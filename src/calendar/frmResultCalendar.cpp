@@ -1,22 +1,19 @@
 #include "calendar/frmResultCalendar.h"
 
-#include "app/AppInfo.h"
-#include "app/FormHandle.h"
-#include "app/FormRegistry.h"
-#include "app/frmMain.h"
-#include "app/frmStartup.h"
+#include "base/AppInfo.h"
+#include "forms/FormRegistry.h"
 #include "calendar/MonthNames.h"
-#include "calendar/modPaganFestivals.h"
+#include "calendar/MonthViewAccessible.h"
+#include "core/modPaganFestivals.h"
+#include "controls/AccessibilityFactory.h"
 #include "controls/Look.h"
 #include "controls/MenuBuilder.h"
-#include "controls/TabControl.h"
 #include "controls/Twips.h"
 #include "controls/WindowPlacement.h"
 #include "platform/SystemServices.h"
 #include "web/ForumBanner.h"
 #include "web/FullBrandFrame.h"
 #include "web/frmAbout.h"
-#include "web/frmExitScreen.h"
 #include "web/WebMenus.h"
 
 #include <QCalendarWidget>
@@ -47,6 +44,9 @@ frmResultCalendar::frmResultCalendar()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
+    ReadAsDialog(this);
+    // The month view's days read as dates only once their factory is known.
+    InstallMonthViewAccessibility();
     buildMenus();
 
     auto* client = new QWidget(this);
@@ -225,11 +225,7 @@ void frmResultCalendar::BackSequence()
     if (backSequenceRun)
         return;
     backSequenceRun = true;
-    frmMain& mainWindow = FormHandle<frmMain>::get();
-    mainWindow.show();
-    mainWindow.SSTMain()->setSelectedIndex(0);
-    FormHandle<frmStartup>::hideIfLoaded();
-    FormHandle<frmExitScreen>::hideIfLoaded();
+    Q_EMIT backRequested();
 }
 
 void frmResultCalendar::closeEvent(QCloseEvent* event)

@@ -10,7 +10,7 @@ class QPushButton;
 
 // Shows the festivals of the month chosen on the calendar page beside a month
 // view of that month. It stands in for the main window while it is open: every
-// way of closing it brings a new main window back.
+// way of closing it asks, once, for a new main window to come back.
 class frmResultCalendar : public QMainWindow
 {
     Q_OBJECT
@@ -26,6 +26,10 @@ public:
     static const QDate StoredDate;
     static const QDate EarliestDate;
     static const QDate LatestDate;
+
+Q_SIGNALS:
+    // Raised once, as the window unloads: the main window is to take its place.
+    void backRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

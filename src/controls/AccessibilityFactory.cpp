@@ -1,6 +1,5 @@
 #include "controls/AccessibilityFactory.h"
 
-#include "calendar/MonthViewAccessible.h"
 #include "controls/AnnouncingLabel.h"
 #include "controls/LinkLabel.h"
 #include "controls/LinkLabelAccessible.h"
@@ -9,9 +8,10 @@
 #include "controls/TabControl.h"
 
 #include <QFrame>
-#include <QTableView>
 
 namespace {
+
+constexpr char DialogRoleProperty[] = "readsAsDialog";
 
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 {
@@ -19,9 +19,6 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
         return new TabButtonAccessible(static_cast<TabButton*>(object));
     if (className == QLatin1String("LinkLabel"))
         return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
-    // The days of a month view (Qt's own class inside QCalendarWidget).
-    if (className == QLatin1String("QCalendarView"))
-        return new MonthViewAccessible(static_cast<QTableView*>(object));
     if (className == QLatin1String("AnnouncingLabel"))
         return new QAccessibleWidget(static_cast<AnnouncingLabel*>(object),
                                      QAccessible::Notification);
@@ -30,15 +27,19 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
     // A tab's page is a pane; as a plain frame it would read as a window of its own.
     if (className == QLatin1String("QFrame") && qobject_cast<TabControl*>(object->parent()))
         return new QAccessibleWidget(static_cast<QFrame*>(object), QAccessible::Pane);
-    // Windows that are no main window still read as windows, with their texts:
-    // a screen reader announces a dialog with the labels it holds.
-    if (className == QLatin1String("frmExitScreen")
-        || className == QLatin1String("frmResultCalendar"))
+    // A window that says it reads as a dialog: a screen reader announces it
+    // with the labels it holds, where a plain window would be read bare.
+    if (object->isWidgetType() && object->property(DialogRoleProperty).toBool())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
     return nullptr;
 }
 
 } // namespace
+
+void ReadAsDialog(QWidget* window)
+{
+    window->setProperty(DialogRoleProperty, true);
+}
 
 void InstallAccessibilityFactory()
 {

@@ -1,7 +1,13 @@
 #pragma once
 
+class QWidget;
+
 // Teaches Qt's accessibility layer about the program's own controls: tabs of a
 // TabControl as page tabs, the control as a page-tab list,
 // its pages as panes, link labels as links, announcing labels as notifications,
-// the exit and result windows as dialogs.
+// and windows that ask for it as dialogs.
 void InstallAccessibilityFactory();
+
+// Makes window read as a dialog, with its texts, rather than as a bare window.
+// Call before the window is first shown.
+void ReadAsDialog(QWidget* window);

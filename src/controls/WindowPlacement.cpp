@@ -1,6 +1,6 @@
 #include "controls/WindowPlacement.h"
 
-#include "controls/FixedWindow.h"
+#include "platform/FixedWindow.h"
 
 #include <QGuiApplication>
 #include <QLayout>

@@ -1,7 +1,7 @@
 #include "platform/QtSystemServices.h"
 
-#include "app/AppInfo.h"
-#include "controls/FixedWindow.h"
+#include "base/AppInfo.h"
+#include "platform/FixedWindow.h"
 
 #include <QDateTime>
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
 #include "web/UpdateReminder.h"
 
 #include "platform/SystemServices.h"
-#include "web/ReminderDate.h"
-#include "web/SettingsStore.h"
+#include "core/ReminderDate.h"
+#include "core/SettingsStore.h"
 #include "web/modHelp.h"
 
 void ShowUpdateReminder()

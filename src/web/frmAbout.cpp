@@ -1,7 +1,7 @@
 #include "web/frmAbout.h"
 
-#include "app/AppInfo.h"
-#include "controls/FixedWindow.h"
+#include "base/AppInfo.h"
+#include "platform/FixedWindow.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/Twips.h"

@@ -1,13 +1,13 @@
 #include "web/frmExitScreen.h"
 
-#include "app/AppInfo.h"
-#include "app/EndProgram.h"
-#include "app/FormHandle.h"
-#include "app/FormRegistry.h"
-#include "app/frmStartup.h"
-#include "controls/FixedWindow.h"
+#include "base/AppInfo.h"
+#include "forms/EndProgram.h"
+#include "forms/FormRegistry.h"
+#include "platform/FixedWindow.h"
+#include "controls/AccessibilityFactory.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
+#include "controls/PlaceholderBoxes.h"
 #include "controls/PlainTextBox.h"
 #include "controls/Twips.h"
 #include "controls/WindowPlacement.h"
@@ -16,7 +16,6 @@
 #include "web/modTellAFriend.h"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +24,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 const char* const frmExitScreen::Messages[4] = {
     "Quillmere Softwares, such as this can be created and maintained only with your support. "
@@ -95,6 +95,7 @@ frmExitScreen::frmExitScreen()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    ReadAsDialog(this);
     setFont(Look::verdana());
     Look::paint(this, Look::White, Qt::black);
     setFixedSize(Twips::size(11115, 4725));
@@ -153,6 +154,7 @@ frmExitScreen::frmExitScreen()
 void frmExitScreen::buildReferralFrame()
 {
     using namespace modTellAFriend;
+    referralBoxes = new PlaceholderBoxes(this);
     Frame2 = makeNavyFrame("Frame2", "Refer A Friend", Twips::rect(120, 3240, 7065, 1455), this);
     txtName = makeReferralBox("txtName", YourNamePlaceholder, Twips::rect(85, 360, 3375, 285),
                               Frame2);
@@ -178,13 +180,20 @@ void frmExitScreen::buildReferralFrame()
     txtMessage->setTabChangesFocus(true);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setGeometry(Twips::rect(4800, 3600, 1815, 495));
-    setBoxText(txtMessage, QString::fromUtf8(YourMessagePlaceholder) + QStringLiteral("\r\n"));
+    PlaceholderBoxes::setText(txtMessage,
+                              QString::fromUtf8(YourMessagePlaceholder) + QStringLiteral("\r\n"));
 
-    for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
-                         static_cast<QWidget*>(txtFriendName),
-                         static_cast<QWidget*>(txtFriendEmail),
-                         static_cast<QWidget*>(txtMessage)})
-        box->installEventFilter(this);
+    // The e-mail boxes' own key check comes after the placeholder step: a box
+    // just reached is emptied before a refused space is reported.
+    txtEmail->installEventFilter(this);
+    txtFriendEmail->installEventFilter(this);
+    const std::pair<QWidget*, const char*> boxes[] = {
+        {txtName, YourNamePlaceholder},           {txtEmail, YourEmailPlaceholder},
+        {txtFriendName, FriendNamePlaceholder},   {txtFriendEmail, FriendEmailPlaceholder},
+        {txtMessage, YourMessagePlaceholder},
+    };
+    for (const auto& [box, placeholder] : boxes)
+        referralBoxes->add(box, QString::fromUtf8(placeholder));
 }
 
 void frmExitScreen::buildSoftwaresFrame()
@@ -234,12 +243,8 @@ void frmExitScreen::Form_Load()
     lblExitScreenCaption->setText(caption);
     lblExitScreenCaption->adjustSize();
 
-    // The start-up window holds the icon. It is looked at, never loaded from
-    // here: loading it would run the start-up sequence again on the way out.
-    const frmStartup* startup = FormHandle<frmStartup>::loaded();
-    const QPixmap icon = startup && !startup->IMGIcon().isEmpty()
-                             ? startup->IMGIcon().first()
-                             : AppInfo::programIconPicture();
+    // The picture the start-up window keeps as the first of its icon list.
+    const QPixmap icon = AppInfo::programIconPicture();
     setWindowIcon(QIcon(icon));
     picExitScreenIcon->setPixmap(icon);
 
@@ -253,59 +258,7 @@ void frmExitScreen::Form_Load()
 
 QString frmExitScreen::messageText() const
 {
-    return boxText(txtMessage);
-}
-
-QString frmExitScreen::boxText(QWidget* box) const
-{
-    if (box == txtMessage)
-        return txtMessage->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return static_cast<QLineEdit*>(box)->text();
-}
-
-void frmExitScreen::setBoxText(QWidget* box, const QString& text)
-{
-    if (box == txtMessage)
-        txtMessage->setPlainText(QString(text).replace(QStringLiteral("\r\n"),
-                                                       QStringLiteral("\n")));
-    else
-        static_cast<QLineEdit*>(box)->setText(text);
-}
-
-const char* frmExitScreen::placeholderOf(const QObject* box) const
-{
-    using namespace modTellAFriend;
-    if (box == txtName)
-        return YourNamePlaceholder;
-    if (box == txtEmail)
-        return YourEmailPlaceholder;
-    if (box == txtFriendName)
-        return FriendNamePlaceholder;
-    if (box == txtFriendEmail)
-        return FriendEmailPlaceholder;
-    if (box == txtMessage)
-        return YourMessagePlaceholder;
-    return nullptr;
-}
-
-void frmExitScreen::referralBox_GotFocus(QWidget* box)
-{
-    if (modTellAFriend::TrimSpaces(boxText(box)) == QString::fromUtf8(placeholderOf(box)))
-        setBoxText(box, QString());
-}
-
-void frmExitScreen::emptyArrivedBox()
-{
-    if (QWidget* box = boxToEmpty) {
-        boxToEmpty = nullptr;
-        referralBox_GotFocus(box);
-    }
-}
-
-void frmExitScreen::referralBox_LostFocus(QWidget* box)
-{
-    if (modTellAFriend::TrimSpaces(boxText(box)).isEmpty())
-        setBoxText(box, QString::fromUtf8(placeholderOf(box)));
+    return PlaceholderBoxes::text(txtMessage);
 }
 
 bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
@@ -317,38 +270,10 @@ bool frmExitScreen::eventFilter(QObject* watched, QEvent* event)
                                                                      : QFrame::NoFrame);
         return false;
     }
-    if (!placeholderOf(watched))
-        return false;
-    auto* box = static_cast<QWidget*>(watched);
-
-    if (type == QEvent::FocusIn) {
-        // Whatever brings the focus here: the click that puts the caret in a box
-        // may be the very one that activates this window, which opens inactive.
-        // The box is emptied just after the focus has arrived: a screen reader
-        // takes the caret's move as the arrival, and would then leave the box
-        // unnamed, when the emptying comes first. Anything the user does in the
-        // box meanwhile finds it emptied already.
-        boxToEmpty = box;
-        QMetaObject::invokeMethod(this, &frmExitScreen::emptyArrivedBox, Qt::QueuedConnection);
-        return false;
-    }
-    if (box == boxToEmpty
-        && (type == QEvent::KeyPress || type == QEvent::InputMethod
-            || type == QEvent::MouseButtonPress || type == QEvent::FocusOut))
-        emptyArrivedBox();
-    if (type == QEvent::FocusOut) {
-        // Only a move to another control of this window counts, not the window
-        // losing the focus to a message box or a menu.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            referralBox_LostFocus(box);
-        return false;
-    }
-
-    if (type == QEvent::KeyPress && (box == txtEmail || box == txtFriendEmail)
+    if (type == QEvent::KeyPress && (watched == txtEmail || watched == txtFriendEmail)
         && static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
         modTellAFriend::ShowReferralMessage(this, modTellAFriend::EmailSpaceMessage);
-        box->setFocus(Qt::OtherFocusReason);
+        static_cast<QWidget*>(watched)->setFocus(Qt::OtherFocusReason);
         return true;
     }
     return false;
@@ -362,18 +287,7 @@ void frmExitScreen::cmdSubmit_Click()
     ReferralMessage = TrimSpaces(messageText());
     FriendName = TrimSpaces(txtFriendName->text());
     FriendEmail = TrimSpaces(txtFriendEmail->text());
-
-    if (ReferrerEmail == FriendEmail) {
-        ShowReferralMessage(this, DistinctEmailMessage);
-        return;
-    }
-    for (QChar required : {QLatin1Char('@'), QLatin1Char('.')}) {
-        if (!ReferrerEmail.contains(required) || !FriendEmail.contains(required)) {
-            ShowReferralMessage(this, ProperEmailMessage);
-            return;
-        }
-    }
-    SendReferral(this);
+    SubmitReferral(this);
 }
 
 void frmExitScreen::Check1_Click(bool ticked)

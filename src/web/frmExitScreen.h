@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 class LinkLabel;
+class PlaceholderBoxes;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -45,15 +45,6 @@ private:
     void cmdSubmit_Click();
     void Form_Unload();
 
-    // The referral boxes: read, write and placeholder, one way for all five.
-    QString boxText(QWidget* box) const;
-    void setBoxText(QWidget* box, const QString& text);
-    const char* placeholderOf(const QObject* box) const;
-    void referralBox_GotFocus(QWidget* box);
-    // Runs the focus step for the box the focus last came to, once.
-    void emptyArrivedBox();
-    void referralBox_LostFocus(QWidget* box);
-
     QLabel* picExitScreenIcon = nullptr;
     QLabel* lblExitScreenCaption = nullptr;
     QLabel* Label2 = nullptr;
@@ -69,5 +60,5 @@ private:
     QGroupBox* Frame6 = nullptr;
     QLabel* Label3 = nullptr;
     LinkLabel* lblGoToHome = nullptr;
-    QPointer<QWidget> boxToEmpty;
+    PlaceholderBoxes* referralBoxes = nullptr;
 };

@@ -16,17 +16,6 @@ QString FriendName;
 QString FriendEmail;
 QString ReferralAddress;
 
-QString TrimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (end > first && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(first, end - first);
-}
-
 void ShowReferralMessage(QWidget* parent, const char* text)
 {
     System().showMessage(parent, QMessageBox::Critical, QString::fromUtf8(text), QMessageBox::Ok,
@@ -63,6 +52,21 @@ bool isMissing(const QString& value, const char* placeholder)
 }
 
 } // namespace
+
+void SubmitReferral(QWidget* parent)
+{
+    if (ReferrerEmail == FriendEmail) {
+        ShowReferralMessage(parent, DistinctEmailMessage);
+        return;
+    }
+    for (QChar required : {QLatin1Char('@'), QLatin1Char('.')}) {
+        if (!ReferrerEmail.contains(required) || !FriendEmail.contains(required)) {
+            ShowReferralMessage(parent, ProperEmailMessage);
+            return;
+        }
+    }
+    SendReferral(parent);
+}
 
 void SendReferral(QWidget* parent)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TrimSpaces.h"
+
 #include <QString>
 
 class QWidget;
@@ -33,7 +35,7 @@ extern QString FriendEmail;
 extern QString ReferralAddress;
 
 // Removes leading and trailing spaces only; tabs and line breaks stay.
-QString TrimSpaces(const QString& text);
+using ::TrimSpaces;
 
 // Shows one of the referral messages: critical icon, OK alone.
 void ShowReferralMessage(QWidget* parent, const char* text);
@@ -44,6 +46,11 @@ QString EncodeQueryValue(const QString& value);
 
 // The referral address for the stored values.
 QString BuildReferralAddress();
+
+// The referral button's checks of the stored e-mail values: distinct, and each
+// with an "@" and a "."; then SendReferral. The first failing check shows its
+// message (over parent) and stops.
+void SubmitReferral(QWidget* parent);
 
 // Checks the stored name, message and friend's name, then builds and opens the
 // address. The first failing check shows its message (over parent) and stops.

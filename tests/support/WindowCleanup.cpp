@@ -2,8 +2,8 @@
 
 #include "FakeSystem.h"
 
-#include "app/EndProgram.h"
-#include "app/FormRegistry.h"
+#include "forms/EndProgram.h"
+#include "forms/FormRegistry.h"
 
 #include <QCoreApplication>
 #include <QEvent>

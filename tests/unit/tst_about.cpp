@@ -2,7 +2,7 @@
 #include "WindowCleanup.h"
 #include "WindowQueries.h"
 
-#include "app/FormHandle.h"
+#include "forms/FormHandle.h"
 #include "app/frmMain.h"
 #include "controls/LinkLabel.h"
 #include "web/frmAbout.h"

@@ -2,8 +2,8 @@
 #include "WindowCleanup.h"
 #include "WindowQueries.h"
 
-#include "app/FormHandle.h"
-#include "app/FormRegistry.h"
+#include "forms/FormHandle.h"
+#include "forms/FormRegistry.h"
 #include "app/frmStartup.h"
 #include "controls/LinkLabel.h"
 #include "web/frmExitScreen.h"

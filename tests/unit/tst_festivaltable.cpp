@@ -1,4 +1,4 @@
-#include "calendar/modPaganFestivals.h"
+#include "core/modPaganFestivals.h"
 
 #include <QtTest>
 

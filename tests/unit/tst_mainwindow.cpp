@@ -3,7 +3,7 @@
 #include "WebMenuChecks.h"
 #include "WindowQueries.h"
 
-#include "app/FormHandle.h"
+#include "forms/FormHandle.h"
 #include "app/frmMain.h"
 #include "calendar/frmResultCalendar.h"
 #include "calendar/CalendarPage.h"

@@ -1,7 +1,7 @@
 #include "FakeSystem.h"
 #include "WindowCleanup.h"
 
-#include "app/FormHandle.h"
+#include "forms/FormHandle.h"
 #include "app/frmMain.h"
 #include "controls/AccessibilityFactory.h"
 #include "controls/TabButton.h"

@@ -2,9 +2,9 @@
 #include "WindowCleanup.h"
 #include "WindowQueries.h"
 
-#include "app/EndProgram.h"
-#include "app/FormHandle.h"
-#include "app/FormRegistry.h"
+#include "forms/EndProgram.h"
+#include "forms/FormHandle.h"
+#include "forms/FormRegistry.h"
 #include "app/frmMain.h"
 #include "app/frmStartup.h"
 #include "controls/LinkLabel.h"

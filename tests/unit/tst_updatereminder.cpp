@@ -2,12 +2,12 @@
 #include "SettingsSandbox.h"
 #include "WindowCleanup.h"
 
-#include "app/FormHandle.h"
+#include "forms/FormHandle.h"
 #include "app/frmMain.h"
 #include "app/frmStartup.h"
-#include "web/ReminderDate.h"
-#include "web/SettingsCodec.h"
-#include "web/SettingsStore.h"
+#include "core/ReminderDate.h"
+#include "core/SettingsCodec.h"
+#include "core/SettingsStore.h"
 #include "web/UpdateReminder.h"
 #include "web/modHelp.h"
 

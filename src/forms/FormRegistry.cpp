@@ -1,4 +1,4 @@
-#include "app/FormRegistry.h"
+#include "forms/FormRegistry.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
-#include "web/ReminderDate.h"
+#include "core/ReminderDate.h"
 
-#include "web/SettingsCodec.h"
+#include "core/SettingsCodec.h"
 
 namespace ReminderDate {
 

@@ -1,6 +1,6 @@
-#include "web/SettingsStore.h"
+#include "core/SettingsStore.h"
 
-#include "web/SettingsCodec.h"
+#include "core/SettingsCodec.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "web/SettingsCodec.h"
+#include "core/SettingsCodec.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "app/EndProgram.h"
+#include "forms/EndProgram.h"
 
-#include "app/FormRegistry.h"
+#include "forms/FormRegistry.h"
 #include "platform/SystemServices.h"
 
 void EndProgram()

@@ -1,4 +1,4 @@
-#include "controls/FixedWindow.h"
+#include "platform/FixedWindow.h"
 
 #include <QEvent>
 #include <QLayout>

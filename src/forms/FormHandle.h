@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormRegistry.h"
+#include "forms/FormRegistry.h"
 
 // The one program-wide handle of a window kind. Using a window that is not
 // loaded creates it and runs its Form_Load; closing it unloads it (the window
