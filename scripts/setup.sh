@@ -9,7 +9,7 @@ packages=(cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts
 bare_packages=()
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi
-               python3 appstream openbox x11-xserver-utils clang libclang-rt-14-dev libxcb1-dev
+               python3 appstream openbox x11-xserver-utils clang clang-format libclang-rt-14-dev libxcb1-dev
                mutter xwayland weston qt6-wayland wmctrl)
     # Orca alone: its recommends would bring speech synthesis and a desktop's worth more.
     bare_packages+=(orca)

@@ -1,42 +1,36 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test in three passes:
-#   1. the release-like build with warnings as errors: unit, widget and end-to-end tests;
-#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. the libFuzzer targets (clang), each for a bounded number of runs.
+# Installs what is missing, then builds and runs every test in three passes, each
+# a preset of CMakePresets.json:
+#   1. main: the release-like build with warnings as errors: unit, widget and
+#      end-to-end tests, after a check that the sources keep the house format;
+#   2. sanitize: the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. fuzz: the libFuzzer targets (clang), each for a bounded number of runs.
 # VELLORAN_TEST_PASSES picks passes, e.g. "main" for a quick run (default: all).
+#
+# The sanitize preset's options: leaks inside the system's font and accessibility
+# libraries are not ours (tests/sanitizer/lsan.supp). GCC 12's leak checker
+# misreads the dynamic TLS of an unloaded plugin on glibc 2.36 and crashes at
+# exit ("Tracer caught signal 11", a bogus DTLS range); not tracking
+# __tls_get_addr avoids that and can only add reports.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --test
 passes=${VELLORAN_TEST_PASSES:-main sanitize fuzz}
-jobs=$(nproc)
 
-run_pass() { # build-dir, then extra cmake arguments
-    local dir=$1; shift
-    cmake -S . -B "$dir" -DVELLORAN_TESTS=ON "$@" >/dev/null
-    cmake --build "$dir" --parallel "$jobs"
-    ctest --test-dir "$dir" --output-on-failure --timeout 600
+run_pass() { # preset
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" --parallel "$(nproc)"
+    ctest --preset "$1"
 }
 
 for pass in $passes; do
     echo "=== test pass: $pass"
     case $pass in
     main)
-        run_pass build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLORAN_WERROR=ON ;;
-    sanitize)
-        # Leaks inside the system's font and accessibility libraries are not ours.
-        # GCC 12's leak checker misreads the dynamic TLS of an unloaded plugin on
-        # glibc 2.36 and crashes at exit ("Tracer caught signal 11", a bogus DTLS
-        # range); not tracking __tls_get_addr avoids that and can only add reports.
-        export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0
-        export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0
-        export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-        run_pass build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVELLORAN_WERROR=ON -DVELLORAN_SANITIZE=ON
-        unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS ;;
-    fuzz)
-        CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLORAN_FUZZ=ON \
-            -DVELLORAN_TESTS=OFF >/dev/null
-        cmake --build build/fuzz --parallel "$jobs" --target settings_codec_fuzzer referral_address_fuzzer
-        ctest --test-dir build/fuzz -L fuzz --output-on-failure ;;
+        scripts/check-format.sh
+        run_pass main ;;
+    sanitize|fuzz)
+        run_pass "$pass" ;;
     *)
         echo "unknown test pass: $pass" >&2; exit 2 ;;
     esac
