@@ -1,0 +1,126 @@
+#include "FakeSystem.h"
+#include "Legibility.h"
+#include "WindowCleanup.h"
+
+#include "app/FormHandle.h"
+#include "app/frmMain.h"
+#include "calendar/frmResultCalendar.h"
+#include "calendar/modPaganFestivals.h"
+#include "controls/FocusRing.h"
+#include "controls/FocusStyle.h"
+#include "controls/TabControl.h"
+#include "web/frmAbout.h"
+#include "web/frmExitScreen.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QtTest>
+
+#include <memory>
+
+using Legibility::grabOf;
+
+// Every text of every window reads at 4.5:1 on its own background and every
+// focus stop shows a mark of 3:1 and 2 px, in the default colours and under a
+// dark desktop theme: read off the windows as drawn.
+class LegibilityTest : public QObject
+{
+    Q_OBJECT
+
+    static void checkText(QWidget* control, const QString& text, const QRect& area = QRect())
+    {
+        const double ratio = Legibility::textContrast(grabOf(control, area));
+        QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 \"%2\" at %3:1")
+                                              .arg(control->objectName(), text.left(30)).arg(ratio)));
+    }
+
+    static void checkShownControls(QWidget* window)
+    {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!control->isVisible() || control->visibleRegion().isEmpty())
+                continue;
+            // Each control is read first without the focus, then with it.
+            if (QWidget* focused = QApplication::focusWidget())
+                focused->clearFocus();
+            if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty())
+                checkText(control, label->text());
+            if (auto* button = qobject_cast<QAbstractButton*>(control); button && !button->text().isEmpty())
+                checkText(control, button->text());
+            if (auto* box = qobject_cast<QLineEdit*>(control))
+                checkText(control, box->text());
+            if (auto* frame = qobject_cast<QGroupBox*>(control))
+                checkText(control, frame->title(), QRect(0, 0, frame->width(), frame->fontMetrics().height()));
+            if (auto* days = qobject_cast<QTableView*>(control)) {
+                for (int row = 0; row < days->model()->rowCount(); ++row)
+                    for (int column = 0; column < days->model()->columnCount(); ++column)
+                        checkText(days->viewport(), days->model()->index(row, column).data().toString(),
+                                  days->visualRect(days->model()->index(row, column)));
+            }
+            if ((control->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !control->isEnabled())
+                continue;
+            const QRect around = control->rect().adjusted(-4, -4, 4, 4);
+            const QImage without = grabOf(control, around);
+            // Not by Tab: a text box would select its text, which is no focus mark.
+            control->setFocus(Qt::OtherFocusReason);
+            QVERIFY2(Legibility::focusMarkContrast(without, grabOf(control, around)) >= 3.0,
+                     qPrintable(control->objectName() + QStringLiteral(" shows no focus")));
+        }
+    }
+
+private Q_SLOTS:
+    void initTestCase() { FocusStyle::install(); }
+    void cleanup() { CloseAllWindows(); }
+
+    void everyTextAndFocusStop_data()
+    {
+        // qt6ct's "darker" scheme: window text, button, light, dark, mid, text, bright text, base, window.
+        QPalette darker(Qt::white, QColor(0x424245), QColor(0x979797), QColor(0x302f2e), QColor(0x4a4947),
+                        Qt::white, Qt::white, QColor(0x3d3d3d), QColor(0x222020));
+        darker.setColor(QPalette::AlternateBase, QColor(0x5c5b5a));
+        darker.setColor(QPalette::Highlight, QColor(0x12608a));
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QPalette>("theme");
+        for (const char* window : {"main", "result", "exit", "about"}) {
+            QTest::addRow("%s, default", window) << window << QApplication::style()->standardPalette();
+            QTest::addRow("%s, dark", window) << window << darker;
+        }
+    }
+
+    void everyTextAndFocusStop()
+    {
+        QFETCH(QString, window);
+        QFETCH(QPalette, theme);
+        QApplication::setPalette(theme);
+        FakeSystem system;
+        std::unique_ptr<frmAbout> about;
+        QWidget* shown = nullptr;
+        if (window == "main") {
+            shown = &FormHandle<frmMain>::get();
+        } else if (window == "result") {
+            modPaganFestivals::SelectedMonthName = FullMonthName(12);
+            modPaganFestivals::SelectedYear = QStringLiteral("2007");
+            shown = &FormHandle<frmResultCalendar>::get();
+        } else if (window == "exit") {
+            shown = &FormHandle<frmExitScreen>::get();
+        } else {
+            about = std::make_unique<frmAbout>();
+            shown = about.get();
+        }
+        shown->show();
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        // The main window is checked on each of its pages.
+        auto* tabs = shown->findChild<TabControl*>(QStringLiteral("SSTMain"));
+        for (int tab = 0; tab < (tabs ? tabs->tabCount() : 1); ++tab) {
+            if (tabs)
+                tabs->setSelectedIndex(tab);
+            checkShownControls(shown);
+        }
+    }
+};
+
+QTEST_MAIN(LegibilityTest)
+#include "tst_legibility.moc"
