@@ -74,11 +74,21 @@ double focusMarkContrast(const QImage& without, const QImage& with)
     return thickness >= 2 ? contrast(mark, mostCommon(covered)) : 0.0;
 }
 
+QRect shownPart(QWidget* control)
+{
+    QWidget* window = control->window();
+    const QPoint offset = control->mapTo(window, QPoint(0, 0));
+    QRect part(offset, control->size());
+    for (QWidget* outer = control; outer != window; outer = outer->parentWidget())
+        part &= QRect(outer->parentWidget()->mapTo(window, QPoint(0, 0)), outer->parentWidget()->size());
+    return part.translated(-offset);
+}
+
 QImage grabOf(QWidget* control, QRect area)
 {
     QWidget* window = control->window();
     if (area.isNull())
-        area = control->visibleRegion().boundingRect();
+        area = shownPart(control);
     return window->grab(area.translated(control->mapTo(window, QPoint(0, 0))) & window->rect())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);

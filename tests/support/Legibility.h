@@ -15,7 +15,9 @@ double textContrast(const QImage& grab);
 // The contrast of the focus mark against what it covers: the pixels that
 // change when the focus arrives, or 0 where the mark is thinner than 2 px.
 double focusMarkContrast(const QImage& without, const QImage& with);
-// An area of a control (by default all it shows) as its window draws it.
+// The part of a control that the frames around it leave in view.
+QRect shownPart(QWidget* control);
+// An area of a control (by default its shown part) as its window draws it.
 QImage grabOf(QWidget* control, QRect area = QRect());
 
 } // namespace Legibility
