@@ -79,11 +79,17 @@ private Q_SLOTS:
                         Qt::white, Qt::white, QColor(0x3d3d3d), QColor(0x222020));
         darker.setColor(QPalette::AlternateBase, QColor(0x5c5b5a));
         darker.setColor(QPalette::Highlight, QColor(0x12608a));
+        // High contrast: white on black, a cyan selection.
+        QPalette contrast(Qt::white, Qt::black, Qt::white, Qt::white, Qt::white, Qt::white, Qt::white,
+                          Qt::black, Qt::black);
+        contrast.setColor(QPalette::Highlight, Qt::cyan);
+        contrast.setColor(QPalette::HighlightedText, Qt::black);
         QTest::addColumn<QString>("window");
         QTest::addColumn<QPalette>("theme");
         for (const char* window : {"main", "result", "exit", "about"}) {
             QTest::addRow("%s, default", window) << window << QApplication::style()->standardPalette();
             QTest::addRow("%s, dark", window) << window << darker;
+            QTest::addRow("%s, high contrast", window) << window << contrast;
         }
     }
 
