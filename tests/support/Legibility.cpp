@@ -37,7 +37,7 @@ double textContrast(const QImage& whole)
     std::sort(colours.begin(), colours.end(), [background](QRgb a, QRgb b) {
         return contrast(a, background) > contrast(b, background);
     });
-    const int enough = std::max(4, int(grab.sizeInBytes() / 4 - counts[background]) / 100);
+    const int enough = std::max(4, (grab.width() * grab.height() - counts[background]) / 100);
     int covered = 0;
     for (QRgb colour : colours)
         if ((covered += counts[colour]) >= enough)
