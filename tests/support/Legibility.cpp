@@ -8,8 +8,6 @@
 
 #include <algorithm>
 
-namespace Legibility {
-
 namespace {
 
 double contrast(QRgb first, QRgb second)
@@ -25,7 +23,15 @@ QRgb mostCommon(const QHash<QRgb, int>& counts)
 
 } // namespace
 
-double textContrast(const QImage& whole)
+QImage Legibility::grabOf(QWidget* control, QRect area)
+{
+    QWidget* window = control->window();
+    area = (area.isNull() ? control->visibleRegion().boundingRect() : area)
+               .translated(control->mapTo(window, QPoint(0, 0)));
+    return window->grab(area & window->rect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+double Legibility::textContrast(const QImage& whole)
 {
     const QImage grab = whole.copy(whole.rect().adjusted(2, 2, -2, -2));
     QHash<QRgb, int> counts;
@@ -37,21 +43,22 @@ double textContrast(const QImage& whole)
     std::sort(colours.begin(), colours.end(), [background](QRgb a, QRgb b) {
         return contrast(a, background) > contrast(b, background);
     });
-    const int enough = std::max(4, (grab.width() * grab.height() - counts[background]) / 100);
+    // Antialiased glyphs have few pixels of the pure ink: the farthest colours are
+    // taken together until they cover 1 % of the text.
     int covered = 0;
     for (QRgb colour : colours)
-        if ((covered += counts[colour]) >= enough)
+        if ((covered += counts[colour]) >= std::max(4, (grab.width() * grab.height() - counts[background]) / 100))
             return contrast(colour, background);
     return 1.0;
 }
 
-double focusMarkContrast(const QImage& without, const QImage& with)
+double Legibility::focusMarkContrast(const QImage& without, const QImage& with)
 {
-    QHash<QRgb, int> marks;
+    QHash<QRgb, int> changed;
     for (int y = 0; y < with.height(); ++y)
         for (int x = 0; x < with.width(); ++x)
-            marks[with.pixel(x, y)] += with.pixel(x, y) != without.pixel(x, y);
-    const QRgb mark = mostCommon(marks);
+            changed[with.pixel(x, y)] += with.pixel(x, y) != without.pixel(x, y);
+    const QRgb mark = mostCommon(changed);
     QHash<QRgb, int> covered;
     QRect box;
     for (int y = 0; y < with.height(); ++y)
@@ -60,31 +67,7 @@ double focusMarkContrast(const QImage& without, const QImage& with)
                 ++covered[without.pixel(x, y)];
                 box |= QRect(x, y, 1, 1);
             }
-    // Measured where it crosses the middle of its upper edge.
-    int thickness = 0;
-    while (box.isValid() && box.top() + thickness < with.height()
-           && with.pixel(box.center().x(), box.top() + thickness) == mark)
-        ++thickness;
-    return thickness >= 2 ? contrast(mark, mostCommon(covered)) : 0.0;
+    // As thick as its upper edge is at the middle.
+    const bool thick = box.height() > 1 && with.pixel(box.center().x(), box.top() + 1) == mark;
+    return thick ? contrast(mark, mostCommon(covered)) : 0.0;
 }
-
-QRect shownPart(QWidget* control)
-{
-    QWidget* window = control->window();
-    const QPoint offset = control->mapTo(window, QPoint(0, 0));
-    QRect part(offset, control->size());
-    for (QWidget* outer = control; outer != window;) {
-        outer = outer->parentWidget();
-        part &= QRect(outer->mapTo(window, QPoint(0, 0)), outer->size());
-    }
-    return part.translated(-offset);
-}
-
-QImage grabOf(QWidget* control, QRect area)
-{
-    QWidget* window = control->window();
-    area = (area.isNull() ? shownPart(control) : area).translated(control->mapTo(window, QPoint(0, 0)));
-    return window->grab(area & window->rect()).toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-} // namespace Legibility

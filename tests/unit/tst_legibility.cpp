@@ -37,7 +37,7 @@ class LegibilityTest : public QObject
     static void checkShownControls(QWidget* window)
     {
         for (QWidget* control : window->findChildren<QWidget*>()) {
-            if (!control->isVisible() || Legibility::shownPart(control).isEmpty())
+            if (!control->isVisible() || control->visibleRegion().isEmpty())
                 continue;
             // Each control is read first without the focus, then with it.
             if (QWidget* focused = QApplication::focusWidget())
@@ -50,10 +50,10 @@ class LegibilityTest : public QObject
                 checkText(control, text);
             if (auto* frame = qobject_cast<QGroupBox*>(control))
                 checkText(control, frame->title(), QRect(0, 0, frame->width(), frame->fontMetrics().height()));
-            auto* days = qobject_cast<QTableView*>(control);
-            for (int cell = 0; days && cell < 49; ++cell) { // the weekday row and six weeks
-                const QModelIndex day = days->model()->index(cell / 7, cell % 7);
-                checkText(days->viewport(), day.data().toString(), days->visualRect(day));
+            auto* days = qobject_cast<QTableView*>(control->parentWidget());
+            for (int cell = 0; days && control == days->viewport() && cell < 49; ++cell) {
+                const QModelIndex day = days->model()->index(cell / 7, cell % 7); // weekdays, six weeks
+                checkText(control, day.data().toString(), days->visualRect(day));
             }
             if (QTest::currentTestFailed())
                 return;
@@ -112,8 +112,7 @@ private Q_SLOTS:
         // The main window is read on each of its pages.
         auto* tabs = shown->findChild<TabControl*>(QStringLiteral("SSTMain"));
         for (int tab = 0; tab < (tabs ? tabs->tabCount() : 1) && !QTest::currentTestFailed(); ++tab) {
-            if (tabs)
-                tabs->setSelectedIndex(tab);
+            tabs ? tabs->setSelectedIndex(tab) : void();
             checkShownControls(shown);
         }
     }
