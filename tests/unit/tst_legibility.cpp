@@ -112,7 +112,8 @@ private Q_SLOTS:
         // The main window is read on each of its pages.
         auto* tabs = shown->findChild<TabControl*>(QStringLiteral("SSTMain"));
         for (int tab = 0; tab < (tabs ? tabs->tabCount() : 1) && !QTest::currentTestFailed(); ++tab) {
-            tabs ? tabs->setSelectedIndex(tab) : void();
+            if (tabs)
+                tabs->setSelectedIndex(tab);
             checkShownControls(shown);
         }
     }
