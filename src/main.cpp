@@ -2,13 +2,14 @@
 #include "forms/FormHandle.h"
 #include "app/frmStartup.h"
 #include "controls/AccessibilityFactory.h"
+#include "controls/FocusStyle.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    FocusStyle::install();
     QApplication::setWindowIcon(AppInfo::programIcon());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(AppInfo::DesktopId));
     // The program ends only through EndProgram, never because a window closed.

@@ -102,8 +102,7 @@ void frmResultCalendar::buildControls(QWidget* client)
     MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MV->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     MV->setGeometry(Twips::rect(4125, 2025, 2880, 2310));
-    // Dark days on white, not the window's white text, which would vanish in the header.
-    Look::paint(MV, Look::White, Qt::black);
+    paintMonthView();
 
     fraFullBrand = new FullBrandFrame(client, Twips::rect(-15, 4400, 7185, 855),
                                       Twips::rect(120, 160, 6945, 615));
@@ -120,6 +119,28 @@ void frmResultCalendar::buildControls(QWidget* client)
     setTabOrder(Label14, fraFullBrand->lblCobrand());
     setTabOrder(fraFullBrand->lblCobrand(), fraFullBrand->lblFullBrand());
     MV->setFocus();
+}
+
+void frmResultCalendar::paintMonthView()
+{
+    // Dark days on white, not the window's white text, which would vanish in
+    // the header. Every colour the month view draws with is set here, so that
+    // no theme puts the dark days on its own dark rows.
+    Look::paint(MV, Look::White, Qt::black);
+    QPalette colours = MV->palette();
+    colours.setColor(QPalette::AlternateBase, QColor(247, 247, 247)); // the row of weekdays
+    // The month's header and the selected day: white on a blue deep enough to read.
+    colours.setColor(QPalette::Highlight, QColor(26, 92, 150));
+    colours.setColor(QPalette::HighlightedText, Look::White);
+    MV->setPalette(colours);
+    // The weekend's red, a shade darker than pure red, reads on white and on the weekday row.
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day) {
+        QTextCharFormat format = MV->weekdayTextFormat(Qt::DayOfWeek(day));
+        if (format.hasProperty(QTextFormat::ForegroundBrush)) {
+            format.setForeground(QColor(192, 0, 0));
+            MV->setWeekdayTextFormat(Qt::DayOfWeek(day), format);
+        }
+    }
 }
 
 void frmResultCalendar::Form_Load()

@@ -37,6 +37,7 @@ protected:
 private:
     void buildMenus();
     void buildControls(QWidget* client);
+    void paintMonthView();
     void showChosenMonth();
     void showFestivals();
     void markFestivalDays(int year, int month);

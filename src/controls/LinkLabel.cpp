@@ -1,10 +1,10 @@
 #include "controls/LinkLabel.h"
 
+#include "controls/FocusRing.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent, Cursor cursor) : QLabel(text, parent)
 {
@@ -65,14 +65,41 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
     QLabel::keyPressEvent(event);
 }
 
-void LinkLabel::paintEvent(QPaintEvent* event)
+QRect LinkLabel::ringRect() const
 {
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(QPalette::Window);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    // Around the label, one pixel clear of it, so that the ring covers no text.
+    const int reach = FocusRing::Thickness + 1;
+    return geometry().adjusted(-reach, -reach, reach, reach);
+}
+
+void LinkLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    if (QWidget* parent = parentWidget()) {
+        parent->removeEventFilter(this);
+        parent->installEventFilter(this);
+        parent->update(ringRect());
+    }
+}
+
+void LinkLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    if (QWidget* parent = parentWidget()) {
+        parent->removeEventFilter(this);
+        parent->update(ringRect());
+    }
+}
+
+bool LinkLabel::eventFilter(QObject* watched, QEvent* event)
+{
+    // The ring lies on the parent, where the label's text does not reach: the
+    // parent paints itself first, and the ring goes on top.
+    QWidget* parent = parentWidget();
+    if (watched != parent || event->type() != QEvent::Paint || !hasFocus() || !isVisible())
+        return QLabel::eventFilter(watched, event);
+    static_cast<QObject*>(parent)->event(event);
+    QPainter painter(parent);
+    FocusRing::paint(painter, ringRect(), parent->palette().color(parent->backgroundRole()));
+    return true;
 }

@@ -34,8 +34,13 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    // The focus ring is drawn around the label, on its parent.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QRect ringRect() const;
+
     bool enterActivates = true;
 };

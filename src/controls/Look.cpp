@@ -36,9 +36,17 @@ void transparent(QWidget* widget, const QColor& text)
     widget->setAutoFillBackground(false);
 }
 
-QColor buttonFace()
+void followTheme(QWidget* textBox)
 {
-    return QApplication::palette().color(QPalette::Button);
+    const QPalette theme = QApplication::palette();
+    QPalette palette = textBox->palette();
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Text, QPalette::Highlight,
+                                           QPalette::HighlightedText, QPalette::PlaceholderText}) {
+        for (const QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setColor(group, role, theme.color(group, role));
+    }
+    textBox->setPalette(palette);
 }
 
 } // namespace Look

@@ -14,6 +14,9 @@ inline const QColor LinkBlue(0, 0, 255);
 inline const QColor Yellow(255, 255, 0);
 inline const QColor Green(0, 255, 0);
 inline const QColor Navy(0, 0, 128);
+// The standard light button face. Fixed, as are the blue and black texts on
+// it, so that a dark desktop theme cannot put them on a dark face.
+inline const QColor ButtonFace(239, 239, 239);
 
 // "Verdana" at the given size; fontconfig substitutes where it is not installed.
 QFont verdana(qreal pointSize = 8.25, bool bold = false, bool underline = false);
@@ -22,7 +25,7 @@ QFont verdana(qreal pointSize = 8.25, bool bold = false, bool underline = false)
 void paint(QWidget* widget, const QColor& background, const QColor& text);
 // Lets the parent show through; only the text colour is set.
 void transparent(QWidget* widget, const QColor& text);
-// The platform's button face, used by the outreach band and entry tabs.
-QColor buttonFace();
+// Gives a text box the theme's own colours, whatever its window fixes.
+void followTheme(QWidget* textBox);
 
 } // namespace Look

@@ -1,10 +1,10 @@
 #include "controls/TabButton.h"
 
+#include "controls/FocusRing.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 TabButton::TabButton(const QString& caption, QWidget* parent) : QAbstractButton(parent)
 {
@@ -63,12 +63,8 @@ void TabButton::paintEvent(QPaintEvent*)
                          | (fitsOneLine ? Qt::TextSingleLine : Qt::TextWordWrap),
                      text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(3, 3, -3, -2);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-    }
+    if (hasFocus())
+        FocusRing::paint(painter, rect().adjusted(3, 3, -3, -2), fill);
 }
 
 void TabButton::keyPressEvent(QKeyEvent* event)

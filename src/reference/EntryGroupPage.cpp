@@ -16,14 +16,13 @@ QString arrayName(const char* array, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
 }
 
-// Button-face tabs with dark captions; the selected tab takes the page's teal
-// so that it reads as one piece with the entry below it.
+// The other tabs keep the theme's button face and caption colour, both; the
+// selected tab takes the page's teal so that it reads as one piece with the
+// entry below it.
 QPalette entryTabColours(QPalette colours)
 {
     colours.setColor(QPalette::Window, Look::DarkTeal);
     colours.setColor(QPalette::WindowText, Look::White);
-    colours.setColor(QPalette::Button, Look::buttonFace());
-    colours.setColor(QPalette::ButtonText, QColor(0, 0, 0));
     colours.setColor(QPalette::Mid, QColor(110, 160, 160));
     return colours;
 }

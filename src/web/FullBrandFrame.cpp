@@ -23,7 +23,7 @@ LinkLabel* makeOutreachLabel(const char* caption, const char* name, LinkLabel::C
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     // Opaque, so that the label behind cannot show through.
-    Look::paint(label, Look::buttonFace(), Look::LinkBlue);
+    Look::paint(label, Look::ButtonFace, Look::LinkBlue);
     label->setGeometry(rect);
     return label;
 }
@@ -35,7 +35,7 @@ FullBrandFrame::FullBrandFrame(QWidget* parent, const QRect& frameRect, const QR
 {
     setObjectName(QStringLiteral("fraFullBrand"));
     setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Look::paint(this, Look::buttonFace(), Qt::black);
+    Look::paint(this, Look::ButtonFace, Qt::black);
     setGeometry(frameRect);
 
     // The stored order puts the full-brand label in front.

@@ -67,6 +67,7 @@ QLineEdit* makeReferralBox(const char* name, const char* placeholder, const QRec
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(QString::fromUtf8(placeholder));
     box->setFont(Look::verdana());
+    Look::followTheme(box);
     box->setGeometry(rect);
     return box;
 }
@@ -107,6 +108,7 @@ frmExitScreen::frmExitScreen()
     picExitScreenIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // In the tab order as laid out; a frame shows where the focus is.
     picExitScreenIcon->setFocusPolicy(Qt::TabFocus);
+    picExitScreenIcon->setLineWidth(2);
     picExitScreenIcon->setGeometry(Twips::rect(360, 120, 540, 540));
     picExitScreenIcon->installEventFilter(this);
 
@@ -131,7 +133,9 @@ frmExitScreen::frmExitScreen()
     Check1->setCheckable(true);
     Check1->setAutoDefault(false);
     Check1->setFont(Look::verdana(14.25));
+    // Its blue is fixed, so its face is too: on a dark theme's face the blue would vanish.
     QPalette checkColours = Check1->palette();
+    checkColours.setColor(QPalette::Button, Look::ButtonFace);
     checkColours.setColor(QPalette::ButtonText, CheckBlue);
     Check1->setPalette(checkColours);
     Check1->setCursor(LinkLabel::linkCursor(LinkLabel::Cursor::Hand));
@@ -177,6 +181,7 @@ void frmExitScreen::buildReferralFrame()
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setAccessibleName(QString::fromUtf8(YourMessagePlaceholder));
     txtMessage->setFont(Look::verdana());
+    Look::followTheme(txtMessage);
     txtMessage->setTabChangesFocus(true);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setGeometry(Twips::rect(4800, 3600, 1815, 495));

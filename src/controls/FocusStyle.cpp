@@ -1,0 +1,50 @@
+#include "controls/FocusStyle.h"
+
+#include "controls/FocusRing.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionFocusRect>
+
+FocusStyle::FocusStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+void FocusStyle::install()
+{
+    QApplication::setStyle(new FocusStyle);
+}
+
+void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const
+{
+    if (element == PE_FrameFocusRect) {
+        // Shown whenever the control has the focus, also the first focus of a
+        // window, which no key press has moved yet.
+        // Push buttons draw theirs in drawControl.
+        if (qobject_cast<const QPushButton*>(widget))
+            return;
+        const auto* focus = qstyleoption_cast<const QStyleOptionFocusRect*>(option);
+        QColor background = focus ? focus->backgroundColor : QColor();
+        if (!background.isValid())
+            background = option->palette.color(QPalette::Window);
+        FocusRing::paint(*painter, option->rect, background);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element == PE_PanelLineEdit && (option->state & State_HasFocus)
+        && qobject_cast<const QLineEdit*>(widget))
+        FocusRing::paint(*painter, option->rect.adjusted(1, 1, -1, -1),
+                         option->palette.color(QPalette::Base));
+}
+
+void FocusStyle::drawControl(ControlElement element, const QStyleOption* option,
+                             QPainter* painter, const QWidget* widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !(option->state & State_HasFocus))
+        return;
+    // One pixel closer to the edge than Fusion's own mark, so that the caption
+    // keeps its room on low buttons.
+    const QRect rect = subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(-1, -1, 1, 1);
+    FocusRing::paint(*painter, rect, option->palette.color(QPalette::Button));
+}
