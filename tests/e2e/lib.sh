@@ -81,22 +81,12 @@ app_start() {
     APP_PID=$LAUNCHED
 }
 
-# Waits up to 15 s for a visible window whose title matches; prints its id.
+# Waits up to 15 s for a visible window whose title matches, other than the
+# one given if any; prints its id.
 wait_for_window() {
-    local title=$1 id
+    local title=$1 old=${2:-none} id
     for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
-        if [[ -n "$id" ]]; then echo "$id"; return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-
-# Waits up to 15 s for a visible "Velloran v1.95" window other than the one given.
-wait_for_other_window() {
-    local old=$1 id
-    for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name '^Velloran v1.95$' 2>/dev/null | grep -vx "$old" | head -n 1 || true)
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | grep -vx "$old" | head -n 1 || true)
         if [[ -n "$id" ]]; then echo "$id"; return 0; fi
         sleep 0.1
     done

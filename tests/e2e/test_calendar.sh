@@ -67,7 +67,7 @@ run_in_locale() {
     choose "$main" 1 1
     expect_read page "month=$month year=2007" "[$locale] the choice on the page"
     send_keys "$main" alt+c
-    result=$(wait_for_other_window "$main") || fail "[$locale] the result window did not appear"
+    result=$(wait_for_window "Velloran v1.95" "$main") || fail "[$locale] the result window did not appear"
     expect_read festivals "$first_line" "[$locale] the festivals shown"
     sleep 0.5
     [[ $(visible_windows) -eq 1 ]] || fail "[$locale] the result window is not the only window"
@@ -75,7 +75,7 @@ run_in_locale() {
 
     # File > Back: a fresh main window, current month, no year.
     send_keys "$result" alt+f b
-    back=$(wait_for_other_window "$result") || fail "[$locale] File > Back brought no main window"
+    back=$(wait_for_window "Velloran v1.95" "$result") || fail "[$locale] File > Back brought no main window"
     expect_read page "month=$current_month year=" "[$locale] the main window after Back"
     sleep 0.5
     [[ $(visible_windows) -eq 1 ]] || fail "[$locale] more than the main window after Back"
@@ -83,10 +83,10 @@ run_in_locale() {
     # Once more, and out by File > Exit, which does not end the program.
     choose "$back" 1 1
     send_keys "$back" alt+c
-    result=$(wait_for_other_window "$back") || fail "[$locale] the result window did not appear again"
+    result=$(wait_for_window "Velloran v1.95" "$back") || fail "[$locale] the result window did not appear again"
     expect_read festivals "$first_line" "[$locale] the festivals shown again"
     send_keys "$result" alt+f x
-    back=$(wait_for_other_window "$result") || fail "[$locale] File > Exit brought no main window"
+    back=$(wait_for_window "Velloran v1.95" "$result") || fail "[$locale] File > Exit brought no main window"
     sleep 0.5
     kill -0 "$APP_PID" || fail "[$locale] File > Exit ended the program"
     [[ $(visible_windows) -eq 1 ]] || fail "[$locale] more than the main window after Exit"

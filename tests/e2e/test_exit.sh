@@ -20,7 +20,7 @@ xmodmap -e 'keycode 93 = odiaeresis Odiaeresis'
 app_start
 main_window=$(wait_for_window "Velloran v1.95") || fail "the main window did not appear"
 send_keys "$main_window" alt+f x
-exit_window=$(wait_for_other_window "$main_window") || fail "no exit window after File > Exit"
+exit_window=$(wait_for_window "Velloran v1.95" "$main_window") || fail "no exit window after File > Exit"
 sleep 0.5
 kill -0 "$APP_PID" || fail "closing the main window ended the program"
 [[ $(count_windows "Velloran v1.95") -eq 1 ]] || fail "more than the exit window is visible"
@@ -68,7 +68,7 @@ expect_status_zero "the exit window's close box"
 app_start
 main_window=$(wait_for_window "Velloran v1.95") || fail "the main window did not appear again"
 close_box "$main_window"
-exit_window=$(wait_for_other_window "$main_window") || fail "no exit window after the close box"
+exit_window=$(wait_for_window "Velloran v1.95" "$main_window") || fail "no exit window after the close box"
 sleep 0.3
 kill -0 "$APP_PID" || fail "the main window's close box ended the program"
 send_keys "$exit_window" alt+x

@@ -44,6 +44,15 @@ press() {
 chord() {
     press keydown "$2" sleep 0.15 key "$1" sleep 0.15 keyup "$2"
 }
+# A key that closes its window, let go once Orca has said each text that follows.
+# Qt holds a copy of every key event until the screen reader has seen it, and
+# loses the copy of a release whose window went away meanwhile: under load that
+# is a leak in Qt, not the program's, and the sanitizer build would report it.
+close_by() {
+    press keydown "$1"
+    hear "${@:2}"
+    xdotool keyup "$1"
+}
 # Waits up to 10 s for Orca to say each text, since the last key.
 hear() {
     local text
@@ -93,7 +102,7 @@ press key End; hear "Monday, 31 December 2007"
 
 # A menu says its name as it opens, then its current item.
 chord f alt; hear "File popup menu" "Back"
-press key b; hear "Pagan Calendar page tab"
+close_by b "Pagan Calendar page tab"
 
 # The tabs by Ctrl+Tab and Ctrl+Page Down; each entry speaks its text with its tab.
 chord Tab ctrl; hear "Pagan Information page tab"
@@ -116,12 +125,11 @@ press key Tab; hear "Yule page tab" "This is generally celebrated during the win
 # menu is up would go to the window.
 chord h alt; hear "Help popup menu" "Online Help"
 press key a; hear "Velloran v1.95 dialog" "OK push button"
-press key Return; hear "Velloran v1.95 frame"
+close_by Return "Velloran v1.95 frame"
 
 chord f alt; hear "File popup menu" "Exit"
-press key x
 # The exit window is a window, and it reads its message.
-hear "Velloran v1.95 dialog" "Exit push button"
+close_by x "Velloran v1.95 dialog" "Exit push button"
 said | grep -q "Velloran v1.95 dialog.*Tarrowmoor" || fail "the exit window's message went unspoken"
 # Every stop of the exit window's order, each referral box by its name.
 for stop in "Click Here To Visit Tarrowmoor Now check box" "Velloran image" "Your Name text" \

@@ -13,7 +13,6 @@
 #include "controls/AccessibilityFactory.h"
 #include "controls/LinkLabel.h"
 #include "controls/TabControl.h"
-#include "controls/Twips.h"
 #include "web/FullBrandFrame.h"
 #include "web/frmExitScreen.h"
 
@@ -33,15 +32,6 @@
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-
-QStringList itemNames(const QList<QAction*>& actions)
-{
-    QStringList names;
-    for (QAction* action : actions)
-        names.append(action->menu() ? action->menu()->objectName() : action->objectName());
-    return names;
-}
-
 
 } // namespace
 
@@ -216,7 +206,6 @@ private Q_SLOTS:
         frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Velloran v1.95"));
-        QCOMPARE(window.centralWidget()->size(), Twips::size(7155, 5250));
         QVERIFY(StaysFixedWhenMaximized(&window));
         QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
@@ -233,11 +222,7 @@ private Q_SLOTS:
         frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
         const QList<QAction*> bar = window.menuBar()->actions();
         VerifyWebMenus(bar);
-        QCOMPARE(itemNames(bar), (QStringList{"mnuFile", "mnuHelp", "mnuDonate", "mnuMakeMoney"}));
         QCOMPARE(MenuCaptions(bar[0]->menu()->actions()), (QStringList{"&Back", "-", "E&xit"}));
-        QCOMPARE(itemNames(bar[0]->menu()->actions()), (QStringList{"mnuBack", "mnuSep1", "mnuExit"}));
-        QCOMPARE(itemNames(bar[1]->menu()->actions()),
-                 (QStringList{"mnuOnline", "mnuVisit", "mnuSep2", "mnuUpdate", "mnuSep3", "mnuAbout"}));
     }
 
     void linksOpenTheirPages_data() { AddWebCommandRows(); }
