@@ -43,13 +43,12 @@ expect_maximize_refused() {
 # The light grey box of the windows in the nested compositor's output, in which
 # Qt paints its title bars and menu bars: "right top" in the host's pixels.
 nested_window_corner() {
-    DISPLAY=$E2E_HOST_DISPLAY import -window root png:- |
-        convert png:- -crop 800x600+0+0 -depth 8 rgb:- |
-        /usr/bin/python3 -c '
-import sys
-pixels = sys.stdin.buffer.read()
-grey = [i // 3 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == b"\xef\xef\xef"]
-print(f"{max(p % 800 for p in grey)} {min(p // 800 for p in grey)}" if grey else "")'
+    local box
+    box=$(DISPLAY=$E2E_HOST_DISPLAY import -window root png:- | convert png:- -crop 800x600+0+0 \
+        +repage -fill black +opaque '#efefef' -format '%@' info: 2>/dev/null || true)
+    if [[ $box =~ ^([1-9][0-9]*)x[0-9]+\+([0-9]+)\+([0-9]+)$ ]]; then
+        echo "$((BASH_REMATCH[2] + BASH_REMATCH[1] - 1)) ${BASH_REMATCH[3]}"
+    fi
 }
 
 # Waits up to 5 s for the window to stand still in the nested output (the
