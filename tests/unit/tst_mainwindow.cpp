@@ -16,7 +16,6 @@
 #include "web/frmExitScreen.h"
 
 #include <QAccessible>
-#include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>

@@ -14,7 +14,6 @@
 #include "controls/LinkLabel.h"
 #include "controls/TabControl.h"
 #include "web/FullBrandFrame.h"
-#include "web/frmExitScreen.h"
 
 #include <QAccessible>
 #include <QCalendarWidget>
