@@ -61,14 +61,17 @@ def main_and_result(shown):
     """The main window (the one frame) and the result window (a dialog with a
     menu bar), both titled as the program, are both showing."""
     found = set()
-    for window, _ in shown or []:
-        if window.name == "Velloran v1.95":
-            role = window.getRole()
-            if role == pyatspi.ROLE_FRAME:
-                found.add("main")
-            elif role == pyatspi.ROLE_DIALOG and any(
-                    child.getRole() == pyatspi.ROLE_MENU_BAR for child in children(window)):
-                found.add("result")
+    try:
+        for window, _ in shown or []:
+            if window.name == "Velloran v1.95":
+                role = window.getRole()
+                if role == pyatspi.ROLE_FRAME:
+                    found.add("main")
+                elif role == pyatspi.ROLE_DIALOG and any(
+                        child.getRole() == pyatspi.ROLE_MENU_BAR for child in children(window)):
+                    found.add("result")
+    except Exception:  # a window that went meanwhile is on neither side
+        return False
     return found == {"main", "result"}
 
 
