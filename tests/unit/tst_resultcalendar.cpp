@@ -198,6 +198,10 @@ private Q_SLOTS:
         QCOMPARE(view->yearShown() * 100 + view->monthShown(), 200812);
         // Browsing the month view changes nothing else in the window.
         QCOMPARE(lblDisp(window)->text().section(CrLf, 0, 0), QStringLiteral("January 23, 2006"));
+        // Typed digits open no date box of their own: the month view only follows the
+        // choice (and Qt 6.4 leaks the box's reader when its window closes under it).
+        QTest::keyClick(view->focusWidget(), Qt::Key_1);
+        QVERIFY(view->findChildren<QLabel*>().isEmpty());
     }
 
     void theWindowItself()
