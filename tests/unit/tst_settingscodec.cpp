@@ -53,9 +53,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("decoded");
 
-        QTest::newRow("182 183 184 is abc") << Ansi({0xB6, 0xB7, 0xB8}) << "abc";
-        QTest::newRow("the key") << Ansi({0x2122, 0xCA, 0xC7, 0xB6, 0xC9, 0xBE, 0xC4, 0xC3})
-                                 << "Duration";
         QTest::newRow("code 85 becomes 0") << "U" << QString(QChar(0));
         QTest::newRow("below 85 left out") << "T!a" << QString(QChar(0x0C));
         QTest::newRow("euro is 128, so plus") << QString(QChar(0x20AC)) << "+";
