@@ -1,15 +1,13 @@
 #!/usr/bin/python3
 """Reads and works the running program through the accessibility bus, as a
-screen reader does, on any display. random_use.py imports it; the scripts run it:
-
-  atspi_common.py PID windows     the showing windows, sorted: main, result, exit,
-                                  about, message:TEXT, or role:name for anything else
-  atspi_common.py PID tabs        presses the six main tabs; each must become selected
-  atspi_common.py PID press NAME  presses the button, option or menu item NAME in
-                                  the showing windows (menu items need not show)
-  atspi_common.py PID focus       the role and name of the control with the focus
-  atspi_common.py PID page        the month label (the label after "<") and the year set
-  atspi_common.py PID festivals   the first line that the result window shows
+screen reader does, on any display. random_use.py imports it; the scripts run
+it as: atspi_common.py PID COMMAND, where COMMAND is
+  windows      the showing windows, sorted: main, result, exit, about, message:TEXT
+  tabs         presses the six main tabs; each must become selected
+  press NAME   presses the button, option or menu item NAME of the showing windows
+  focus        the role and name of the control with the focus
+  page         the calendar page's month label (the one after "<") and year set
+  festivals    the first line that the result window shows
 """
 import sys
 import time

@@ -98,7 +98,7 @@ run_in_locale() {
 
 # In German, where the page's month names and the result window must still
 # agree, and the date lines of the table stay English. (The English journey is
-# the screen reader's, in test_orca.sh, and the desktops', in test_desktop_*.sh.)
+# the screen reader's, in test_orca.sh, and the desktops', in desktop_journey.sh.)
 this_month=$(date +%-m)
 german_months=(Januar Februar März April Mai Juni Juli August September Oktober November Dezember)
 run_in_locale de_DE.UTF-8 Februar "February 2, 2007" "${german_months[this_month - 1]}"
