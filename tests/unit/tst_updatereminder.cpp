@@ -88,324 +88,344 @@ class tst_UpdateReminder : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        // A test that put a file in place of the store's folder takes it away again.
-        if (QFileInfo(SettingsStoreFolder()).isFile())
-            QFile::remove(SettingsStoreFolder());
-        CloseAllWindows();
-    }
+    void cleanup();
 
-    void firstStartRecordsTodayWithoutAsking()
-    {
-        FakeSystem system;
-        QVERIFY(!QFile::exists(StoreFile()));
+    void firstStartRecordsTodayWithoutAsking();
+    void asksOnlyBeyondAFortnight_data();
+    void asksOnlyBeyondAFortnight();
+    void answer_data();
+    void answer();
+    void dailyStartsDoNotPushTheReminderBack();
+    void textThatIsNoDateIsLeftAlone_data();
+    void textThatIsNoDateIsLeftAlone();
 
-        ShowUpdateReminder();
+    void dateReadsBackInEveryLocale_data();
+    void dateReadsBackInEveryLocale();
+    void twoDigitYearIsTheNearestOne_data();
+    void twoDigitYearIsTheNearestOne();
+    void oldTwoDigitTextDoesNotAskAtEveryStart();
 
-        QVERIFY(system.messages.isEmpty());
-        QVERIFY(system.openedAddresses.isEmpty());
-        QCOMPARE(StoredText(), QStringLiteral("12/7/2026"));
-        const QByteArray bytes = FileBytes();
-        QVERIFY2(bytes.contains("[Settings]\n" + EscapedKey + '='), bytes.constData());
-    }
+    void badStoreIsPassedOverQuietly_data();
+    void badStoreIsPassedOverQuietly();
+    void lockThatCannotBeTakenDoesNotHang();
 
-    void asksOnlyBeyondAFortnight_data()
-    {
-        QTest::addColumn<QDate>("today");
-        QTest::addColumn<QDate>("stored");
-        QTest::addColumn<bool>("asks");
-
-        QTest::newRow("same day") << Today << Today << false;
-        QTest::newRow("14 days back") << Today << Today.addDays(-14) << false;
-        QTest::newRow("15 days back") << Today << Today.addDays(-15) << true;
-        QTest::newRow("14 days ahead") << Today << Today.addDays(14) << false;
-        QTest::newRow("15 days ahead") << Today << Today.addDays(15) << true;
-        QTest::newRow("years back") << Today << QDate(2006, 1, 1) << true;
-        QTest::newRow("15 days across new year")
-            << QDate(2027, 1, 5) << QDate(2026, 12, 21) << true;
-        QTest::newRow("14 days across February")
-            << QDate(2028, 3, 13) << QDate(2028, 2, 28) << false;
-    }
-
-    void asksOnlyBeyondAFortnight()
-    {
-        QFETCH(QDate, today);
-        QFETCH(QDate, stored);
-        QFETCH(bool, asks);
-        FakeSystem system;
-        system.date = today;
-        system.answer = QMessageBox::No;
-        Plant(UsDate(stored));
-
-        ShowUpdateReminder();
-
-        QCOMPARE(system.messages.size(), asks ? 1 : 0);
-        QCOMPARE(StoredText(), UsDate(asks ? today : stored));
-        if (asks) {
-            const FakeSystem::Message& message = system.messages.first();
-            QCOMPARE(message.text, Question);
-            QCOMPARE(message.icon, QMessageBox::Information);
-            QCOMPARE(message.buttons, QMessageBox::Yes | QMessageBox::No);
-            QCOMPARE(message.defaultButton, QMessageBox::Yes);
-        }
-    }
-
-    void answer_data()
-    {
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<bool>("opens");
-
-        QTest::newRow("Yes") << QMessageBox::Yes << true;
-        QTest::newRow("No") << QMessageBox::No << false;
-    }
-
-    void answer()
-    {
-        QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(bool, opens);
-        OrderRecordingSystem system;
-        system.answer = answer;
-        Plant(UsDate(Today.addDays(-30)));
-
-        ShowUpdateReminder();
-
-        QCOMPARE(StoredText(), UsDate(Today));
-        if (opens) {
-            QCOMPARE(system.openedAddresses,
-                     QStringList{modHelp::PageAddress(QStringLiteral("download-web-page"))});
-            QVERIFY(system.openedAddresses.first().endsWith(
-                u"/velloran/ssd.php?page=download-web-page"));
-            // The date was already written when the page was opened.
-            QCOMPARE(system.storedWhenOpened, QStringList{UsDate(Today)});
-        } else {
-            QVERIFY(system.openedAddresses.isEmpty());
-        }
-    }
-
-    void dailyStartsDoNotPushTheReminderBack()
-    {
-        FakeSystem system;
-        const QDate stored(2026, 12, 1);
-        Plant(UsDate(stored));
-        for (int day = 0; day <= 14; ++day) {
-            system.date = stored.addDays(day);
-            ShowUpdateReminder();
-            QVERIFY2(system.messages.isEmpty(), qPrintable(UsDate(system.date)));
-            QCOMPARE(StoredText(), UsDate(stored));
-        }
-        system.date = stored.addDays(15);
-        ShowUpdateReminder();
-        QCOMPARE(system.messages.size(), 1);
-    }
-
-    void textThatIsNoDateIsLeftAlone_data()
-    {
-        QTest::addColumn<QString>("text");
-
-        QTest::newRow("a word") << "soon";
-        QTest::newRow("no such day") << "2/30/2026";
-        QTest::newRow("another locale's form") << "07.12.2026";
-        QTest::newRow("trailing text") << "11/7/2026 12:00";
-        QTest::newRow("month name") << "Nov 7 2026";
-    }
-
-    void textThatIsNoDateIsLeftAlone()
-    {
-        QFETCH(QString, text);
-        FakeSystem system;
-        Plant(text);
-        const QByteArray before = FileBytes();
-
-        ShowUpdateReminder();
-
-        QVERIFY(system.messages.isEmpty());
-        QVERIFY(system.openedAddresses.isEmpty());
-        QCOMPARE(FileBytes(), before);
-    }
-
-    void dateReadsBackInEveryLocale_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("written");
-
-        QTest::newRow("C") << "C" << "7 Dec 2026";
-        QTest::newRow("en_US") << "en_US" << "12/7/2026";
-        QTest::newRow("en_GB") << "en_GB" << "07/12/2026";
-        QTest::newRow("de_DE") << "de_DE" << "07.12.2026";
-        QTest::newRow("ru_RU") << "ru_RU" << "07.12.2026";
-        QTest::newRow("ja_JP") << "ja_JP" << "2026/12/07";
-        QTest::newRow("ko_KR") << "ko_KR" << "2026. 12. 7.";
-        // Native digits and Cyrillic letters have no code in the ANSI page and would be
-        // lost on encoding: such locales keep the date in ISO form.
-        QTest::newRow("ar_EG") << "ar_EG" << "2026-12-07";
-        QTest::newRow("bg_BG") << "bg_BG" << "2026-12-07";
-    }
-
-    void dateReadsBackInEveryLocale()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, written);
-        FakeSystem system;
-        system.userLocale = QLocale(locale);
-        system.date = Today;
-
-        ShowUpdateReminder();
-        QCOMPARE(StoredText(), written);
-        QCOMPARE(ReminderDate::fromText(written, system.userLocale, Today), Today);
-
-        system.date = Today.addDays(14);
-        ShowUpdateReminder();
-        QVERIFY(system.messages.isEmpty());
-        system.date = Today.addDays(15);
-        ShowUpdateReminder();
-        QCOMPARE(system.messages.size(), 1);
-    }
-
-    void twoDigitYearIsTheNearestOne_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QDate>("date");
-
-        QTest::newRow("en_US this year") << "en_US" << "12/7/26" << QDate(2026, 12, 7);
-        QTest::newRow("de_DE this year") << "de_DE" << "07.12.26" << QDate(2026, 12, 7);
-        QTest::newRow("ko_KR this year") << "ko_KR" << "26. 12. 7." << QDate(2026, 12, 7);
-        QTest::newRow("late last century") << "en_US" << "1/5/99" << QDate(1999, 1, 5);
-        QTest::newRow("some years ahead") << "en_US" << "1/5/30" << QDate(2030, 1, 5);
-        QTest::newRow("four digits still read") << "de_DE" << "07.12.2026" << QDate(2026, 12, 7);
-    }
-
-    void twoDigitYearIsTheNearestOne()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, text);
-        QFETCH(QDate, date);
-        QCOMPARE(ReminderDate::fromText(text, QLocale(locale), Today), date);
-    }
-
-    void oldTwoDigitTextDoesNotAskAtEveryStart()
-    {
-        FakeSystem system;
-        system.date = QDate(2026, 12, 10);
-        Plant(QStringLiteral("12/7/26"));
-
-        ShowUpdateReminder();
-
-        QVERIFY(system.messages.isEmpty());
-        QCOMPARE(StoredText(), QStringLiteral("12/7/26"));
-    }
-
-    void badStoreIsPassedOverQuietly_data()
-    {
-        QTest::addColumn<BadStore>("kind");
-        // Whether the file must stay as it was; garbage without the key may read as a
-        // store that has no date yet, and then today's date may be added to it.
-        QTest::addColumn<bool>("untouched");
-
-        QTest::newRow("a folder where the file goes") << BadStore::StoreIsFolder << true;
-        QTest::newRow("a file where the config folder goes")
-            << BadStore::ConfigFolderIsFile << true;
-        QTest::newRow("binary garbage") << BadStore::BinaryGarbage << false;
-        QTest::newRow("unterminated quote") << BadStore::OpenQuote << true;
-        QTest::newRow("a list under the key") << BadStore::ListValue << true;
-        QTest::newRow("bytes under the key") << BadStore::BytesValue << true;
-    }
-
-    void badStoreIsPassedOverQuietly()
-    {
-        QFETCH(BadStore, kind);
-        QFETCH(bool, untouched);
-        FakeSystem system;
-        QByteArray content;
-        switch (kind) {
-        case BadStore::StoreIsFolder:
-            QVERIFY(QDir().mkpath(StoreFile()));
-            break;
-        case BadStore::ConfigFolderIsFile: {
-            QVERIFY(QDir(SettingsStoreFolder()).removeRecursively());
-            QFile file(SettingsStoreFolder());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("not a folder");
-            break;
-        }
-        case BadStore::BinaryGarbage:
-            content = QByteArray("\x00\xff\xfe[[[==\n\x01\x02", 11);
-            break;
-        case BadStore::OpenQuote:
-            content = "[Settings\n" + EscapedKey + "=\"12/7/2026\n";
-            break;
-        case BadStore::ListValue:
-            content = "[Settings]\n" + EscapedKey + "=a, b\n";
-            break;
-        case BadStore::BytesValue:
-            content = "[Settings]\n" + EscapedKey + "=@ByteArray(abc)\n";
-            break;
-        }
-        if (!content.isEmpty()) {
-            QFile file(StoreFile());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
-
-        ShowUpdateReminder();
-
-        QVERIFY(system.messages.isEmpty());
-        QVERIFY(system.openedAddresses.isEmpty());
-        if (untouched && !content.isEmpty())
-            QCOMPARE(FileBytes(), content);
-    }
-
-    void lockThatCannotBeTakenDoesNotHang()
-    {
-        // QSettings would wait for ever on a lock file it cannot take; the user's Yes
-        // still opens the page when the date cannot be written.
-        FakeSystem system;
-        system.answer = QMessageBox::Yes;
-        Plant(UsDate(Today.addDays(-15)));
-        QVERIFY(QDir().mkpath(StoreFile() + QStringLiteral(".lock")));
-        QElapsedTimer timer;
-        timer.start();
-
-        ShowUpdateReminder();
-
-        QVERIFY(timer.elapsed() < 10000);
-        QCOMPARE(system.messages.size(), 1);
-        QCOMPARE(system.openedAddresses.size(), 1);
-        QCOMPARE(StoredText(), UsDate(Today.addDays(-15)));
-    }
-
-    void questionComesBeforeTheMainWindow()
-    {
-        FakeSystem system;
-        system.answer = QMessageBox::No;
-        Plant(UsDate(Today.addDays(-15)));
-        bool mainWindowShownDuringQuestion = true;
-        system.onMessage = [&](const FakeSystem::Message&) {
-            mainWindowShownDuringQuestion = FormHandle<frmMain>::loaded()
-                && FormHandle<frmMain>::loaded()->isVisible();
-        };
-
-        FormHandle<frmStartup>::get();
-
-        QCOMPARE(system.messages.size(), 1);
-        QVERIFY(!mainWindowShownDuringQuestion);
-        QVERIFY(FormHandle<frmMain>::loaded() && FormHandle<frmMain>::loaded()->isVisible());
-        QCOMPARE(StoredText(), UsDate(Today));
-    }
-
-    void brokenStoreStillShowsTheMainWindow()
-    {
-        FakeSystem system;
-        QVERIFY(QDir().mkpath(StoreFile()));
-
-        FormHandle<frmStartup>::get();
-
-        QVERIFY(system.messages.isEmpty());
-        QCOMPARE(system.endCalls, 0);
-        QVERIFY(FormHandle<frmMain>::loaded() && FormHandle<frmMain>::loaded()->isVisible());
-    }
+    void questionComesBeforeTheMainWindow();
+    void brokenStoreStillShowsTheMainWindow();
 };
+
+void tst_UpdateReminder::cleanup()
+{
+    // A test that put a file in place of the store's folder takes it away again.
+    if (QFileInfo(SettingsStoreFolder()).isFile())
+        QFile::remove(SettingsStoreFolder());
+    CloseAllWindows();
+}
+
+void tst_UpdateReminder::firstStartRecordsTodayWithoutAsking()
+{
+    FakeSystem system;
+    QVERIFY(!QFile::exists(StoreFile()));
+
+    ShowUpdateReminder();
+
+    QVERIFY(system.messages.isEmpty());
+    QVERIFY(system.openedAddresses.isEmpty());
+    QCOMPARE(StoredText(), QStringLiteral("12/7/2026"));
+    const QByteArray bytes = FileBytes();
+    QVERIFY2(bytes.contains("[Settings]\n" + EscapedKey + '='), bytes.constData());
+}
+
+void tst_UpdateReminder::asksOnlyBeyondAFortnight_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QDate>("stored");
+    QTest::addColumn<bool>("asks");
+
+    QTest::newRow("same day") << Today << Today << false;
+    QTest::newRow("14 days back") << Today << Today.addDays(-14) << false;
+    QTest::newRow("15 days back") << Today << Today.addDays(-15) << true;
+    QTest::newRow("14 days ahead") << Today << Today.addDays(14) << false;
+    QTest::newRow("15 days ahead") << Today << Today.addDays(15) << true;
+    QTest::newRow("years back") << Today << QDate(2006, 1, 1) << true;
+    QTest::newRow("15 days across new year") << QDate(2027, 1, 5) << QDate(2026, 12, 21) << true;
+    QTest::newRow("14 days across February") << QDate(2028, 3, 13) << QDate(2028, 2, 28) << false;
+}
+
+void tst_UpdateReminder::asksOnlyBeyondAFortnight()
+{
+    QFETCH(QDate, today);
+    QFETCH(QDate, stored);
+    QFETCH(bool, asks);
+    FakeSystem system;
+    system.date = today;
+    system.answer = QMessageBox::No;
+    Plant(UsDate(stored));
+
+    ShowUpdateReminder();
+
+    QCOMPARE(system.messages.size(), asks ? 1 : 0);
+    QCOMPARE(StoredText(), UsDate(asks ? today : stored));
+    if (asks) {
+        const FakeSystem::Message& message = system.messages.first();
+        QCOMPARE(message.text, Question);
+        QCOMPARE(message.icon, QMessageBox::Information);
+        QCOMPARE(message.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(message.defaultButton, QMessageBox::Yes);
+    }
+}
+
+void tst_UpdateReminder::answer_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("opens");
+
+    QTest::newRow("Yes") << QMessageBox::Yes << true;
+    QTest::newRow("No") << QMessageBox::No << false;
+}
+
+void tst_UpdateReminder::answer()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, opens);
+    OrderRecordingSystem system;
+    system.answer = answer;
+    Plant(UsDate(Today.addDays(-30)));
+
+    ShowUpdateReminder();
+
+    QCOMPARE(StoredText(), UsDate(Today));
+    if (opens) {
+        QCOMPARE(system.openedAddresses,
+                 QStringList{modHelp::PageAddress(QStringLiteral("download-web-page"))});
+        QVERIFY(system.openedAddresses.first().endsWith(u"/velloran/ssd.php?page=download-web-page"));
+        // The date was already written when the page was opened.
+        QCOMPARE(system.storedWhenOpened, QStringList{UsDate(Today)});
+    } else {
+        QVERIFY(system.openedAddresses.isEmpty());
+    }
+}
+
+void tst_UpdateReminder::dailyStartsDoNotPushTheReminderBack()
+{
+    FakeSystem system;
+    const QDate stored(2026, 12, 1);
+    Plant(UsDate(stored));
+    for (int day = 0; day <= 14; ++day) {
+        system.date = stored.addDays(day);
+        ShowUpdateReminder();
+        QVERIFY2(system.messages.isEmpty(), qPrintable(UsDate(system.date)));
+        QCOMPARE(StoredText(), UsDate(stored));
+    }
+    system.date = stored.addDays(15);
+    ShowUpdateReminder();
+    QCOMPARE(system.messages.size(), 1);
+}
+
+void tst_UpdateReminder::textThatIsNoDateIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("a word") << "soon";
+    QTest::newRow("no such day") << "2/30/2026";
+    QTest::newRow("another locale's form") << "07.12.2026";
+    QTest::newRow("trailing text") << "11/7/2026 12:00";
+    QTest::newRow("month name") << "Nov 7 2026";
+}
+
+void tst_UpdateReminder::textThatIsNoDateIsLeftAlone()
+{
+    QFETCH(QString, text);
+    FakeSystem system;
+    Plant(text);
+    const QByteArray before = FileBytes();
+
+    ShowUpdateReminder();
+
+    QVERIFY(system.messages.isEmpty());
+    QVERIFY(system.openedAddresses.isEmpty());
+    QCOMPARE(FileBytes(), before);
+}
+
+void tst_UpdateReminder::dateReadsBackInEveryLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("C") << "C" << "7 Dec 2026";
+    QTest::newRow("en_US") << "en_US" << "12/7/2026";
+    QTest::newRow("en_GB") << "en_GB" << "07/12/2026";
+    QTest::newRow("de_DE") << "de_DE" << "07.12.2026";
+    QTest::newRow("ru_RU") << "ru_RU" << "07.12.2026";
+    QTest::newRow("ja_JP") << "ja_JP" << "2026/12/07";
+    QTest::newRow("ko_KR") << "ko_KR" << "2026. 12. 7.";
+    // Native digits and Cyrillic letters have no code in the ANSI page and would be
+    // lost on encoding: such locales keep the date in ISO form.
+    QTest::newRow("ar_EG") << "ar_EG" << "2026-12-07";
+    QTest::newRow("bg_BG") << "bg_BG" << "2026-12-07";
+}
+
+void tst_UpdateReminder::dateReadsBackInEveryLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, written);
+    FakeSystem system;
+    system.userLocale = QLocale(locale);
+    system.date = Today;
+
+    ShowUpdateReminder();
+    QCOMPARE(StoredText(), written);
+    QCOMPARE(ReminderDate::fromText(written, system.userLocale, Today), Today);
+
+    system.date = Today.addDays(14);
+    ShowUpdateReminder();
+    QVERIFY(system.messages.isEmpty());
+    system.date = Today.addDays(15);
+    ShowUpdateReminder();
+    QCOMPARE(system.messages.size(), 1);
+}
+
+void tst_UpdateReminder::twoDigitYearIsTheNearestOne_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+
+    QTest::newRow("en_US this year") << "en_US" << "12/7/26" << QDate(2026, 12, 7);
+    QTest::newRow("de_DE this year") << "de_DE" << "07.12.26" << QDate(2026, 12, 7);
+    QTest::newRow("ko_KR this year") << "ko_KR" << "26. 12. 7." << QDate(2026, 12, 7);
+    QTest::newRow("late last century") << "en_US" << "1/5/99" << QDate(1999, 1, 5);
+    QTest::newRow("some years ahead") << "en_US" << "1/5/30" << QDate(2030, 1, 5);
+    QTest::newRow("four digits still read") << "de_DE" << "07.12.2026" << QDate(2026, 12, 7);
+}
+
+void tst_UpdateReminder::twoDigitYearIsTheNearestOne()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QCOMPARE(ReminderDate::fromText(text, QLocale(locale), Today), date);
+}
+
+void tst_UpdateReminder::oldTwoDigitTextDoesNotAskAtEveryStart()
+{
+    FakeSystem system;
+    system.date = QDate(2026, 12, 10);
+    Plant(QStringLiteral("12/7/26"));
+
+    ShowUpdateReminder();
+
+    QVERIFY(system.messages.isEmpty());
+    QCOMPARE(StoredText(), QStringLiteral("12/7/26"));
+}
+
+void tst_UpdateReminder::badStoreIsPassedOverQuietly_data()
+{
+    QTest::addColumn<BadStore>("kind");
+    // Whether the file must stay as it was; garbage without the key may read as a
+    // store that has no date yet, and then today's date may be added to it.
+    QTest::addColumn<bool>("untouched");
+
+    QTest::newRow("a folder where the file goes") << BadStore::StoreIsFolder << true;
+    QTest::newRow("a file where the config folder goes") << BadStore::ConfigFolderIsFile << true;
+    QTest::newRow("binary garbage") << BadStore::BinaryGarbage << false;
+    QTest::newRow("unterminated quote") << BadStore::OpenQuote << true;
+    QTest::newRow("a list under the key") << BadStore::ListValue << true;
+    QTest::newRow("bytes under the key") << BadStore::BytesValue << true;
+}
+
+void tst_UpdateReminder::badStoreIsPassedOverQuietly()
+{
+    QFETCH(BadStore, kind);
+    QFETCH(bool, untouched);
+    FakeSystem system;
+    QByteArray content;
+    switch (kind) {
+    case BadStore::StoreIsFolder:
+        QVERIFY(QDir().mkpath(StoreFile()));
+        break;
+    case BadStore::ConfigFolderIsFile: {
+        QVERIFY(QDir(SettingsStoreFolder()).removeRecursively());
+        QFile file(SettingsStoreFolder());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a folder");
+        break;
+    }
+    case BadStore::BinaryGarbage:
+        content = QByteArray("\x00\xff\xfe[[[==\n\x01\x02", 11);
+        break;
+    case BadStore::OpenQuote:
+        content = "[Settings\n" + EscapedKey + "=\"12/7/2026\n";
+        break;
+    case BadStore::ListValue:
+        content = "[Settings]\n" + EscapedKey + "=a, b\n";
+        break;
+    case BadStore::BytesValue:
+        content = "[Settings]\n" + EscapedKey + "=@ByteArray(abc)\n";
+        break;
+    }
+    if (!content.isEmpty()) {
+        QFile file(StoreFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    ShowUpdateReminder();
+
+    QVERIFY(system.messages.isEmpty());
+    QVERIFY(system.openedAddresses.isEmpty());
+    if (untouched && !content.isEmpty())
+        QCOMPARE(FileBytes(), content);
+}
+
+void tst_UpdateReminder::lockThatCannotBeTakenDoesNotHang()
+{
+    // QSettings would wait for ever on a lock file it cannot take; the user's Yes
+    // still opens the page when the date cannot be written.
+    FakeSystem system;
+    system.answer = QMessageBox::Yes;
+    Plant(UsDate(Today.addDays(-15)));
+    QVERIFY(QDir().mkpath(StoreFile() + QStringLiteral(".lock")));
+    QElapsedTimer timer;
+    timer.start();
+
+    ShowUpdateReminder();
+
+    QVERIFY(timer.elapsed() < 10000);
+    QCOMPARE(system.messages.size(), 1);
+    QCOMPARE(system.openedAddresses.size(), 1);
+    QCOMPARE(StoredText(), UsDate(Today.addDays(-15)));
+}
+
+void tst_UpdateReminder::questionComesBeforeTheMainWindow()
+{
+    FakeSystem system;
+    system.answer = QMessageBox::No;
+    Plant(UsDate(Today.addDays(-15)));
+    bool mainWindowShownDuringQuestion = true;
+    system.onMessage = [&](const FakeSystem::Message&) {
+        mainWindowShownDuringQuestion = FormHandle<frmMain>::loaded()
+            && FormHandle<frmMain>::loaded()->isVisible();
+    };
+
+    FormHandle<frmStartup>::get();
+
+    QCOMPARE(system.messages.size(), 1);
+    QVERIFY(!mainWindowShownDuringQuestion);
+    QVERIFY(FormHandle<frmMain>::loaded() && FormHandle<frmMain>::loaded()->isVisible());
+    QCOMPARE(StoredText(), UsDate(Today));
+}
+
+void tst_UpdateReminder::brokenStoreStillShowsTheMainWindow()
+{
+    FakeSystem system;
+    QVERIFY(QDir().mkpath(StoreFile()));
+
+    FormHandle<frmStartup>::get();
+
+    QVERIFY(system.messages.isEmpty());
+    QCOMPARE(system.endCalls, 0);
+    QVERIFY(FormHandle<frmMain>::loaded() && FormHandle<frmMain>::loaded()->isVisible());
+}
 
 QTEST_MAIN(tst_UpdateReminder)
 #include "tst_updatereminder.moc"
