@@ -9,9 +9,9 @@ namespace {
 
 // Where an X display is offered, a Wayland session's too (GNOME and Plasma run
 // Xwayland), the windows run on X: there the window manager centres them, keeps
-// the exit window on top without handing it the focus, and gives the fixed
-// windows no minimize or maximize button. With no X server they run natively on
-// Wayland. A platform the user set always wins. Returns whether X was chosen.
+// the exit window on top without handing it the focus, and draws each title bar
+// with only the buttons its window asks for. With no X server they run natively
+// on Wayland. A platform the user set always wins. Returns whether X was chosen.
 bool preferX11WhereOffered()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
