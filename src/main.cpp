@@ -6,9 +6,34 @@
 
 #include <QApplication>
 
+namespace {
+
+// Where an X display is offered, a Wayland session's too (GNOME and Plasma run
+// Xwayland), the windows run on X: there the window manager centres them, keeps
+// the exit window on top without handing it the focus, and draws each title bar
+// with only the buttons its window asks for. With no X server they run natively
+// on Wayland. A platform the user set always wins. Returns whether X was chosen.
+bool preferX11WhereOffered()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+#else
+    return false; // one platform only: Windows' own
+#endif
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    const bool chosenX11 = preferX11WhereOffered();
     QApplication application(argc, argv);
+    // The browser and anything else the program starts choose their own.
+    if (chosenX11)
+        qunsetenv("QT_QPA_PLATFORM");
     FocusStyle::install();
     QApplication::setWindowIcon(AppInfo::programIcon());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(AppInfo::DesktopId));

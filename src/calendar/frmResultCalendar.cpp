@@ -101,6 +101,9 @@ void frmResultCalendar::buildControls(QWidget* client)
     // Week numbers would crowd the narrow space the month has.
     MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MV->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    // No typed dates: the month view only follows the choice. Qt's box for a typed
+    // date also loses its date reader when the window closes while the box is up.
+    MV->setDateEditEnabled(false);
     MV->setGeometry(Twips::rect(4125, 2025, 2880, 2310));
     paintMonthView();
 

@@ -1,13 +1,18 @@
-# The main journeys on one desktop, sourced by the test_desktop_*.sh scripts
-# after they have started theirs. The program is worked through the
-# accessibility bus, which reaches it on X11 and Wayland alike; what is on
-# screen is read from the display server (mapped_windows in lib.sh).
-
-atspi() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_desktop.py" "$@"; }
+#!/usr/bin/env bash
+# The main journeys on one desktop, as users run the program under it:
+#   desktop_journey.sh BINARY x11_mutter        GNOME on Xorg
+#   desktop_journey.sh BINARY xwayland_mutter   GNOME on Wayland, with Xwayland: the program on X
+#   desktop_journey.sh BINARY wayland_mutter    mutter without X: the program native on Wayland
+#   desktop_journey.sh BINARY wayland_weston    weston headless, native on Wayland
+# The program is worked through the accessibility bus, which reaches it on X11
+# and Wayland alike; what is on screen is read from the display server
+# (mapped_windows in lib.sh).
+E2E_ACCESSIBILITY=1 source "$(dirname "$0")/lib.sh" "$@"
+desktop=${2:?which desktop}
 
 # Waits up to 10 s until both the display server and the accessibility bus
 # show what is expected.
-expect_screen() {
+expect_windows() {
     local mapped=$1 windows=$2 what=$3 actual_mapped="" actual_windows=""
     for _ in $(seq 50); do
         actual_mapped=$(mapped_windows | paste -sd '|')
@@ -38,13 +43,12 @@ expect_maximize_refused() {
 # The light grey box of the windows in the nested compositor's output, in which
 # Qt paints its title bars and menu bars: "right top" in the host's pixels.
 nested_window_corner() {
-    DISPLAY=$E2E_HOST_DISPLAY import -window root png:- |
-        convert png:- -crop 800x600+0+0 -depth 8 rgb:- |
-        /usr/bin/python3 -c '
-import sys
-pixels = sys.stdin.buffer.read()
-grey = [i // 3 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == b"\xef\xef\xef"]
-print(f"{max(p % 800 for p in grey)} {min(p // 800 for p in grey)}" if grey else "")'
+    local box
+    box=$(DISPLAY=$E2E_HOST_DISPLAY import -window root png:- | convert png:- -crop 800x600+0+0 \
+        +repage -fill black +opaque '#efefef' -format '%@' info: 2>/dev/null || true)
+    if [[ $box =~ ^([1-9][0-9]*)x[0-9]+\+([0-9]+)\+([0-9]+)$ ]]; then
+        echo "$((BASH_REMATCH[2] + BASH_REMATCH[1] - 1)) ${BASH_REMATCH[3]}"
+    fi
 }
 
 # Waits up to 5 s for the window to stand still in the nested output (the
@@ -94,53 +98,61 @@ expect_modal_on_x11() {
     [[ $modal -eq 1 ]] || fail "$1: $modal modal windows, not one"
 }
 
-desktop_journey() {
-    local main="Velloran v1.95" second second_status=0 status=0
-    "$VELLORAN_BIN" >"$E2E_DIR/app.log" 2>"$E2E_DIR/app-stderr.log" &
-    APP_PID=$!
-    E2E_PIDS+=("$APP_PID")
-    expect_screen "$main" "main" "start"
-    atspi "$APP_PID" tabs >/dev/null || fail "the main tabs"
-
-    atspi "$APP_PID" press 2007
-    atspi "$APP_PID" press "Show Pagan Calendar"
-    expect_screen "$main" "result" "Show Pagan Calendar leaves the result window alone"
-    atspi "$APP_PID" press Back
-    expect_screen "$main" "main" "Back leaves the main window alone"
-    expect_maximize_refused
-    expect_wayland_maximize_refused
-
-    # About runs its own loop until it closes: pressed without waiting.
-    atspi "$APP_PID" press "About Software" 2>/dev/null &
-    expect_screen "$main|$main over $main" "about main" "About over the main window"
-    expect_modal_on_x11 About
-    atspi "$APP_PID" press OK
-    expect_screen "$main" "main" "About closed"
-
-    local trace_from=0
-    [[ $E2E_DISPLAY_SERVER == wayland ]] && trace_from=$(wc -l <"$E2E_DIR/protocol.trace")
-    "$VELLORAN_BIN" >"$E2E_DIR/second.log" 2>&1 &
-    second=$!
-    E2E_PIDS+=("$second")
-    for _ in $(seq 50); do
-        [[ $(atspi "$second" windows 2>&1) == "message:Application is already running" ]] && break
-        sleep 0.2
-    done
-    atspi "$second" press OK
-    wait_for_exit "$second" || fail "the refused second copy did not end"
-    wait "$second" || second_status=$?
-    [[ $E2E_DISPLAY_SERVER == wayland ]] &&
-        E2E_TRACE_SKIP="$((trace_from + 1)):$(wc -l <"$E2E_DIR/protocol.trace")"
-    expect_screen "$main" "main" "the first copy after the refused second"
-
-    atspi "$APP_PID" press Exit
-    expect_screen "$main" "exit" "Exit leaves the exit window"
-    atspi "$APP_PID" press Exit
-    wait_for_exit "$APP_PID" || fail "the exit window's Exit did not end the program"
-    wait "$APP_PID" || status=$?
-    [[ $status -eq 0 ]] || fail "the program ended with status $status"
-    if [[ -s $E2E_DIR/app-stderr.log ]]; then
-        fail "the program wrote on stderr: $(head -n 5 "$E2E_DIR/app-stderr.log")"
-    fi
-    echo "second copy status $second_status"
+# On X the exit window is kept above every other.
+expect_on_top_on_x11() {
+    [[ $E2E_DISPLAY_SERVER == x11 ]] || return 0
+    xprop -id "$(program_windows)" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+        fail "the exit window is not kept on top"
 }
+
+e2e_start_accessibility
+case $desktop in
+x11_mutter) e2e_start_mutter_x11 ;;
+xwayland_mutter) e2e_start_mutter_wayland xwayland ;;
+wayland_mutter) e2e_start_mutter_wayland ;;
+wayland_weston) e2e_start_weston ;;
+*) fail "no such desktop: $desktop" ;;
+esac
+
+main="Velloran v1.95"
+app_start
+expect_windows "$main" "main" "start"
+atspi "$APP_PID" tabs >/dev/null || fail "the main tabs"
+
+atspi "$APP_PID" press 2007
+atspi "$APP_PID" press "Show Pagan Calendar"
+expect_windows "$main" "result" "Show Pagan Calendar leaves the result window alone"
+atspi "$APP_PID" press Back
+expect_windows "$main" "main" "Back leaves the main window alone"
+expect_maximize_refused
+expect_wayland_maximize_refused
+
+# About runs its own loop until it closes: pressed without waiting.
+atspi "$APP_PID" press "About Software" 2>/dev/null &
+expect_windows "$main|$main over $main" "about main" "About over the main window"
+expect_modal_on_x11 About
+atspi "$APP_PID" press OK
+expect_windows "$main" "main" "About closed"
+
+trace_from=0
+[[ $E2E_DISPLAY_SERVER == wayland ]] && trace_from=$(wc -l <"$E2E_DIR/protocol.trace")
+E2E_LOG=second launch
+second=$LAUNCHED
+for _ in $(seq 50); do
+    [[ $(atspi "$second" windows 2>&1) == "message:Application is already running" ]] && break
+    sleep 0.2
+done
+atspi "$second" press OK
+# It only says so and ends, as any copy that leaves does.
+expect_status_zero "OK on the refused second copy's message" "$second"
+[[ $E2E_DISPLAY_SERVER == wayland ]] &&
+    E2E_TRACE_SKIP="$((trace_from + 1)):$(wc -l <"$E2E_DIR/protocol.trace")"
+expect_windows "$main" "main" "the first copy after the refused second"
+
+atspi "$APP_PID" press Exit
+expect_windows "$main" "exit" "Exit leaves the exit window alone"
+expect_on_top_on_x11
+atspi "$APP_PID" press Exit
+expect_status_zero "the exit window's Exit"
+[[ -s $E2E_DIR/app.log ]] && fail "the program wrote: $(head -n 5 "$E2E_DIR/app.log")"
+echo "desktop $desktop: passed"

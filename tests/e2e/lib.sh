@@ -1,13 +1,13 @@
 # Shared by the end-to-end tests: runs the real binary under its own Xvfb with a
 # fresh HOME, XDG folders and a fake xdg-open that records every address.
-# Usage in a test: source "$(dirname "$0")/lib.sh" "$1"; e2e_start_x; app_start; ...
+# Usage in a test: source "$(dirname "$0")/lib.sh" "$@"; e2e_start_x; app_start; ...
 set -euo pipefail
 
 # A test that reads the program as a screen reader does sets E2E_ACCESSIBILITY=1
 # on the source line: it then runs again inside a private session bus.
 if [[ -n "${E2E_ACCESSIBILITY:-}" && -z "${VELLORAN_IN_DBUS:-}" ]]; then
     export VELLORAN_IN_DBUS=1
-    exec dbus-run-session -- bash "$0" "$1"
+    exec dbus-run-session -- bash "$0" "$@"
 fi
 
 VELLORAN_BIN=$(readlink -f "$1")
@@ -23,17 +23,19 @@ printf '%s\n' "\$1" >> "$OPENED"
 FAKE
 chmod +x "$E2E_DIR/bin/xdg-open"
 export PATH=$E2E_DIR/bin:$PATH
-unset QT_QPA_PLATFORM SESSION_MANAGER LANGUAGE
+# The program picks its platform from the display it is given, not the caller's session.
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_SESSION_TYPE SESSION_MANAGER LANGUAGE
 # Typed text is UTF-8 whatever the caller's shell had; C.UTF-8 exists on every Debian.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 # The tests run Python helpers from the source tree; leave no caches in it.
 export PYTHONDONTWRITEBYTECODE=1
-export QT_QPA_PLATFORM=xcb
 E2E_PIDS=()
+E2E_HERE=$(dirname "${BASH_SOURCE[0]}")
+atspi() { /usr/bin/python3 "$E2E_HERE/atspi_common.py" "$@"; }
 
 # A sanitizer report in any program log fails the test, whatever else passed:
 # the sanitizer build checks for leaks just before the program ends.
-SANITIZER_REPORT='ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:'
+export SANITIZER_REPORT='ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:'
 e2e_cleanup() {
     local status=$? pid log
     # A failed test shows what the program itself printed, before its folder goes.
@@ -59,24 +61,32 @@ trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+source "$E2E_HERE/../../scripts/xvfb.sh"
 e2e_start_x() {
     start_xvfb "$E2E_DIR" || fail "no X display could be started"
 }
 
-# Starts the program in the background; APP_PID holds its process id. Its
-# output is added to app.log, so no earlier run's report is lost.
-app_start() {
-    "$VELLORAN_BIN" >>"$E2E_DIR/app.log" 2>&1 &
-    APP_PID=$!
-    E2E_PIDS+=("$APP_PID")
+# Starts a copy of the program in the background, with the environment changes
+# given (NAME=VALUE, -u NAME); LAUNCHED holds its process id. Its output is added
+# to $E2E_LOG.log (app.log unless told), so no earlier run's report is lost.
+launch() {
+    env "$@" "$VELLORAN_BIN" >>"$E2E_DIR/${E2E_LOG:-app}.log" 2>&1 &
+    LAUNCHED=$!
+    E2E_PIDS+=("$LAUNCHED")
 }
 
-# Waits up to 15 s for a visible window whose title matches; prints its id.
+# Starts the program; APP_PID holds its process id.
+app_start() {
+    launch "$@"
+    APP_PID=$LAUNCHED
+}
+
+# Waits up to 15 s for a visible window whose title matches, other than the
+# one given if any; prints its id.
 wait_for_window() {
-    local title=$1 id
+    local title=$1 old=${2:-none} id
     for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | grep -vx "$old" | head -n 1 || true)
         if [[ -n "$id" ]]; then echo "$id"; return 0; fi
         sleep 0.1
     done
@@ -104,6 +114,14 @@ wait_for_exit() {
         sleep 0.1
     done
     return 1
+}
+
+# Fails unless the program (APP_PID, or the process given) ends, and with status 0.
+expect_status_zero() {
+    local what=$1 pid=${2:-$APP_PID} status=0
+    wait_for_exit "$pid" || fail "$what did not end the program"
+    wait "$pid" || status=$?
+    [[ $status -eq 0 ]] || fail "$what ended the program with status $status"
 }
 
 # Waits up to 10 s for the fake browser to have received N addresses.
@@ -158,8 +176,8 @@ e2e_start_mutter_x11() {
 }
 
 # mutter as a Wayland compositor nested in an Xvfb window, as GNOME runs it.
-# With "xwayland" the program runs on mutter's Xwayland (Qt's xcb platform),
-# as GNOME runs Qt programs that have no Wayland plugin; otherwise natively.
+# With "xwayland" it is a GNOME session with Xwayland's display beside Wayland's,
+# where the program picks X; otherwise there is no X server and it runs natively.
 e2e_start_mutter_wayland() {
     local mode=${1:-native} args=(--wayland --nested --wayland-display=velloran-wl)
     [[ $mode == xwayland ]] || args+=(--no-x11)
@@ -175,12 +193,13 @@ e2e_start_mutter_wayland() {
     local waiter inner authority
     read -r waiter inner authority <"$E2E_DIR/mutter-display"
     E2E_PIDS+=("$waiter")
+    export WAYLAND_DISPLAY=velloran-wl XDG_SESSION_TYPE=wayland
     if [[ $mode == xwayland ]]; then
-        export DISPLAY=$inner XAUTHORITY=$authority QT_QPA_PLATFORM=xcb
+        export DISPLAY=$inner XAUTHORITY=$authority
         e2e_wait_for_window_manager
         E2E_DISPLAY_SERVER=x11
     else
-        export WAYLAND_DISPLAY=velloran-wl QT_QPA_PLATFORM=wayland
+        unset DISPLAY
         E2E_DISPLAY_SERVER=wayland
     fi
 }
@@ -194,16 +213,13 @@ e2e_start_weston() {
     for _ in $(seq 150); do [[ -S $XDG_RUNTIME_DIR/velloran-wl ]] && break; sleep 0.1; done
     [[ -S $XDG_RUNTIME_DIR/velloran-wl ]] || fail "weston did not start"
     unset DISPLAY
-    export WAYLAND_DISPLAY=velloran-wl QT_QPA_PLATFORM=wayland
+    export WAYLAND_DISPLAY=velloran-wl XDG_SESSION_TYPE=wayland
     E2E_DISPLAY_SERVER=wayland
 }
 
-# The ids of the program's windows that the X server has on screen.
+# The ids of the program's windows (APP_PID's) that the X server has on screen.
 program_windows() {
-    local id
-    for id in $(xdotool search --onlyvisible --name '.+' 2>/dev/null); do
-        xprop -id "$id" _NET_WM_PID 2>/dev/null | grep -q " = $APP_PID\$" && echo "$id"
-    done
+    xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true
 }
 
 # The program's windows that the display server has on screen, sorted, one a
@@ -211,7 +227,7 @@ program_windows() {
 # E2E_TRACE_SKIP names the protocol log lines of other copies that have ended.
 mapped_windows() {
     if [[ $E2E_DISPLAY_SERVER == wayland ]]; then
-        /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland_windows.py" \
+        /usr/bin/python3 "$E2E_HERE/wayland_windows.py" \
             "$E2E_DIR/protocol.trace" ${E2E_TRACE_SKIP:-} | sort
         return
     fi

@@ -5,6 +5,7 @@ message-box answers, relaunching whenever the program ends. Stops at the first
 crash, hang, sanitizer report, pair of main and result windows on screen, or
 malformed address handed to the browser.
 Usage: random_use.py BINARY SEED SECONDS LOG OPENED"""
+import os
 import random
 import re
 import subprocess
@@ -14,11 +15,11 @@ import urllib.parse
 
 import pyatspi
 
+from atspi_common import all_nodes, children, find_app, showing, showing_windows
+
 binary, seed, seconds, log_path, opened_path = sys.argv[1:6]
 rng = random.Random(int(seed))
-SANITIZER_REPORT = re.compile(r"ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:")
-# Client sizes in pixels: the main window and the result window.
-MAIN_SIZE, RESULT_SIZE = (674, 404), (477, 350)
+SANITIZER_REPORT = re.compile(os.environ["SANITIZER_REPORT"])
 KEYS = ["Tab", "shift+Tab", "Return", "Escape", "space", "Up", "Down", "Left", "Right",
         "Home", "End", "BackSpace", "Delete", "alt+f", "alt+h", "alt+x", "alt+n", "alt+y",
         "alt+o", "alt+c", "alt+s", "ctrl+v", "shift+Insert", "ctrl+a", "ctrl+c", "ctrl+x",
@@ -46,58 +47,40 @@ def launch():
 
 
 def windows(pid):
-    """The program's visible windows: id -> (width, height)."""
-    found = {}
-    for wid in xdotool("search", "--onlyvisible", "--pid", str(pid)):
-        shape = dict(line.split("=") for line in subprocess.run(
-            ["xdotool", "getwindowgeometry", "--shell", wid], capture_output=True,
-            text=True, timeout=10).stdout.split())
-        if "WIDTH" in shape:
-            found[wid] = (int(shape["WIDTH"]), int(shape["HEIGHT"]))
-    return found
-
-
-def is_main_or_result(size, expected):
-    # The menu bar sits above the client area.
-    return size[0] == expected[0] and expected[1] <= size[1] <= expected[1] + 40
-
-
-def both_main_and_result(pid):
-    sizes = windows(pid).values()
-    return (any(is_main_or_result(s, MAIN_SIZE) for s in sizes)
-            and any(is_main_or_result(s, RESULT_SIZE) for s in sizes))
-
-
-def accessible_app():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for index in range(desktop.childCount):
-        app = desktop.getChildAtIndex(index)
-        if app is not None and app.name == "velloran":
-            return app
-    return None
-
-
-def answers(pid):
-    """True when the program answers an accessibility query: its event loop runs."""
+    """The program's showing windows with their accessible nodes; None while it
+    does not answer on the accessibility bus."""
     try:
-        app = accessible_app()
-        return app is not None and app.childCount >= 0
+        app = find_app(pid, timeout=0)
+        return app and [(window, window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS))
+                        for window in showing_windows(app)]
     except Exception:  # a program just starting or ending is not on the bus
+        return None
+
+
+def main_and_result(shown):
+    """The main window (the one frame) and the result window (a dialog with a
+    menu bar), both titled as the program, are both showing."""
+    found = set()
+    try:
+        for window, _ in shown or []:
+            if window.name == "Velloran v1.95":
+                role = window.getRole()
+                if role == pyatspi.ROLE_FRAME:
+                    found.add("main")
+                elif role == pyatspi.ROLE_DIALOG and any(
+                        child.getRole() == pyatspi.ROLE_MENU_BAR for child in children(window)):
+                    found.add("result")
+    except Exception:  # a window that went meanwhile is on neither side
         return False
+    return found == {"main", "result"}
 
 
-def press_something():
+def press_something(shown):
     """Runs the action of a random control, as assistive technology may at any time."""
     try:
-        nodes, todo = [], [accessible_app()]
-        while todo and len(nodes) < 400:
-            node = todo.pop()
-            if node is None:
-                continue
-            nodes.append(node)
-            todo.extend(node.getChildAtIndex(i) for i in range(min(node.childCount, 60)))
-        actionable = [n for n in nodes if n.getState().contains(pyatspi.STATE_SHOWING)
-                      and n.queryAction().nActions > 0]
+        window = rng.choice(shown)[0]
+        actionable = [n for n in all_nodes(window, most=400)
+                      if showing(n) and n.queryAction().nActions > 0]
         if actionable:
             rng.choice(actionable).queryAction().doAction(0)
     except Exception:  # a control may go while it is pressed; the checks follow
@@ -123,15 +106,13 @@ def fill_clipboard(text):
         clipboard_owner.stdin.close()
 
 
-def act(pid):
+def act(shown):
     kind = rng.choices(["click", "key", "type", "paste", "close", "press"],
                        [30, 30, 12, 8, 6, 14])[0]
-    shown = windows(pid)
-    target = rng.choice(list(shown)) if shown else None
-    if kind == "click" and target:
-        width, height = shown[target]
-        xdotool("mousemove", "--window", target, str(rng.randrange(width)),
-                str(rng.randrange(height)), "click", rng.choice("1111111123"))
+    x, y, width, height = rng.choice(shown)[1] if shown else (0, 0, 0, 0)
+    if kind == "click" and width > 0 < height:
+        xdotool("mousemove", str(x + rng.randrange(width)), str(y + rng.randrange(height)),
+                "click", rng.choice("1111111123"))
     elif kind == "key":
         xdotool("key", rng.choice(KEYS))
     elif kind == "type":
@@ -139,10 +120,12 @@ def act(pid):
     elif kind == "paste":
         fill_clipboard(rng.choice([None, rng.choice(TEXTS), "x" * rng.choice([500, 40000])]))
         xdotool("key", rng.choice(["ctrl+v", "shift+Insert"]))
-    elif kind == "close" and target:
-        xdotool("windowactivate", "--sync", target, "key", "alt+F4")
-    elif kind == "press":
-        press_something()
+    elif kind == "close" and width > 0:
+        # A click on the window manager's title bar, just above the window, then its close key.
+        xdotool("mousemove", str(x + width // 2), str(max(y - 8, 0)), "click", "1",
+                "key", "alt+F4")
+    elif kind == "press" and shown:
+        press_something(shown)
     return kind
 
 
@@ -166,8 +149,9 @@ app = launch()
 deadline = time.time() + float(seconds)
 launches, steps, seen, silent_since = 1, 0, 0, None
 print(f"random use: seed {seed}, {seconds} s", flush=True)
+shown = None
 while time.time() < deadline:
-    kind = act(app.pid)
+    kind = act(shown)
     steps += 1
     time.sleep(rng.choice([0.05, 0.2, 0.5]))
     status = app.poll()
@@ -176,7 +160,10 @@ while time.time() < deadline:
             fail(f"the program ended with status {status} after a {kind}, step {steps}")
         app, launches, silent_since = launch(), launches + 1, None
         time.sleep(1)
-    elif answers(app.pid):
+        shown = None
+        continue
+    shown = windows(app.pid)
+    if shown is not None:
         silent_since = None
     elif silent_since is None:
         silent_since = time.time()
@@ -184,9 +171,9 @@ while time.time() < deadline:
         fail(f"the program stopped answering after a {kind}, step {steps}")
     if sanitizer_report():
         fail(f"sanitizer report after a {kind}, step {steps}")
-    if both_main_and_result(app.pid):
+    if main_and_result(shown):
         time.sleep(0.5)  # one may be on its way out
-        if both_main_and_result(app.pid):
+        if main_and_result(windows(app.pid)):
             fail(f"the main and the result window are both on screen after a {kind}")
     seen = check_addresses(seen)
 fill_clipboard(None)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program starts into its main window, refuses a second copy, hands a
 # menu command's address to the browser, and survives a killed copy's lock.
-source "$(dirname "$0")/lib.sh" "$1"
+source "$(dirname "$0")/lib.sh" "$@"
 e2e_start_x
 
 app_start
@@ -11,12 +11,10 @@ first_pid=$APP_PID
 # A second copy only says so, and ends after OK; the first is left alone. With no
 # reminder date stored, a copy that went on with its start-up would record today's.
 printf '[Settings]\n' >"$XDG_CONFIG_HOME/velloran.conf"
-"$VELLORAN_BIN" >"$E2E_DIR/second.log" 2>&1 &
-second_pid=$!
-E2E_PIDS+=("$second_pid")
+E2E_LOG=second launch
 message=$(wait_for_window "Velloran") || fail "the second copy showed no message"
 send_keys "$message" Return
-wait_for_exit "$second_pid" || fail "the second copy did not end after OK"
+expect_status_zero "OK on the second copy's message" "$LAUNCHED"
 kill -0 "$first_pid" || fail "the first copy ended"
 [[ $(count_windows "Velloran v1.95") -eq 1 ]] || fail "the first copy's window changed"
 [[ $(cat "$XDG_CONFIG_HOME/velloran.conf") == "[Settings]" ]] \
@@ -40,9 +38,8 @@ kill -9 "$APP_PID"
 wait_for_exit "$APP_PID"
 
 # Two copies started at the same moment: exactly one runs, the other refuses.
-"$VELLORAN_BIN" >"$E2E_DIR/a.log" 2>&1 & a_pid=$!
-"$VELLORAN_BIN" >"$E2E_DIR/b.log" 2>&1 & b_pid=$!
-E2E_PIDS+=("$a_pid" "$b_pid")
+launch
+launch
 wait_for_window "Velloran v1.95" >/dev/null || fail "neither copy started"
 wait_for_window "Velloran" >/dev/null || fail "neither copy refused"
 sleep 1

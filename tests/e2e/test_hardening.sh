@@ -3,16 +3,15 @@
 # a configuration folder that cannot be written, garbage in the settings file,
 # a damaged lock file left long ago, a runtime folder that does not exist yet,
 # nowhere to make a lock file.
-source "$(dirname "$0")/lib.sh" "$1"
+source "$(dirname "$0")/lib.sh" "$@"
 e2e_start_x
 
 # Starts the program with the given environment changes, expects the main window
 # and no other window, then ends the program.
 expect_main_window() {
     local what=$1; shift
-    env "$@" "$VELLORAN_BIN" >"$E2E_DIR/app.log" 2>&1 &
-    local pid=$!
-    E2E_PIDS+=("$pid")
+    launch "$@"
+    local pid=$LAUNCHED
     wait_for_window "Velloran v1.95" >/dev/null || fail "$what: no main window ($(tail -3 "$E2E_DIR/app.log"))"
     [[ $(count_windows "Velloran") -eq 0 ]] || fail "$what: a message box appeared"
     kill -0 "$pid" || fail "$what: the program ended"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A blind user's journey, heard through the Orca screen reader: its speech is
 # switched off and read from its debug log. Keyboard only, under a window manager.
-E2E_ACCESSIBILITY=1 source "$(dirname "$0")/lib.sh" "$1"
+E2E_ACCESSIBILITY=1 source "$(dirname "$0")/lib.sh" "$@"
 e2e_start_x
 e2e_start_window_manager
 e2e_start_accessibility
@@ -20,18 +20,8 @@ cat > "$PREFS/user-settings.conf" <<'JSON'
  "profiles": {"default": {"profile": ["Default", "default"]}},
  "keybindings": {}, "pronunciations": {}}
 JSON
-# Orca writes its debug log in blocks; line by line, the test hears it as it speaks.
-/usr/bin/python3 - --user-prefs="$PREFS" --debug-file="$SPOKEN" >"$E2E_DIR/orca.log" 2>&1 <<'PY' &
-import builtins, runpy, sys
-block_buffered_open = builtins.open
-def line_buffered_open(file, mode="r", *args, **kwargs):
-    if mode == "w" and not args and "buffering" not in kwargs:
-        kwargs["buffering"] = 1
-    return block_buffered_open(file, mode, *args, **kwargs)
-builtins.open = line_buffered_open
-sys.argv[0] = "/usr/bin/orca"
-runpy.run_path("/usr/bin/orca", run_name="__main__")
-PY
+/usr/bin/python3 "$E2E_HERE/orca_line_buffered.py" --user-prefs="$PREFS" --debug-file="$SPOKEN" \
+    >"$E2E_DIR/orca.log" 2>&1 &
 ORCA_PID=$!
 E2E_PIDS+=("$ORCA_PID")
 tries=0
@@ -53,6 +43,15 @@ press() {
 # Usage: chord KEY MODIFIERS (e.g. chord Tab ctrl+shift).
 chord() {
     press keydown "$2" sleep 0.15 key "$1" sleep 0.15 keyup "$2"
+}
+# A key that closes its window, let go once Orca has said each text that follows.
+# Qt holds a copy of every key event until the screen reader has seen it, and
+# loses the copy of a release whose window went away meanwhile: under load that
+# is a leak in Qt, not the program's, and the sanitizer build would report it.
+close_by() {
+    press keydown "$1"
+    hear "${@:2}"
+    xdotool keyup "$1"
 }
 # Waits up to 10 s for Orca to say each text, since the last key.
 hear() {
@@ -103,7 +102,7 @@ press key End; hear "Monday, 31 December 2007"
 
 # A menu says its name as it opens, then its current item.
 chord f alt; hear "File popup menu" "Back"
-press key b; hear "Pagan Calendar page tab"
+close_by b "Pagan Calendar page tab"
 
 # The tabs by Ctrl+Tab and Ctrl+Page Down; each entry speaks its text with its tab.
 chord Tab ctrl; hear "Pagan Information page tab"
@@ -126,12 +125,11 @@ press key Tab; hear "Yule page tab" "This is generally celebrated during the win
 # menu is up would go to the window.
 chord h alt; hear "Help popup menu" "Online Help"
 press key a; hear "Velloran v1.95 dialog" "OK push button"
-press key Return; hear "Velloran v1.95 frame"
+close_by Return "Velloran v1.95 frame"
 
 chord f alt; hear "File popup menu" "Exit"
-press key x
 # The exit window is a window, and it reads its message.
-hear "Velloran v1.95 dialog" "Exit push button"
+close_by x "Velloran v1.95 dialog" "Exit push button"
 said | grep -q "Velloran v1.95 dialog.*Tarrowmoor" || fail "the exit window's message went unspoken"
 # Every stop of the exit window's order, each referral box by its name.
 for stop in "Click Here To Visit Tarrowmoor Now check box" "Velloran image" "Your Name text" \
@@ -141,8 +139,7 @@ for stop in "Click Here To Visit Tarrowmoor Now check box" "Velloran image" "You
     hear "$stop"
 done
 chord x alt
-wait_for_exit "$APP_PID" || fail "Exit did not end the program"
-wait "$APP_PID" || fail "the program ended with status $?"
+expect_status_zero "Alt+X on the exit window"
 # Gone before the next test starts its own.
 kill "$ORCA_PID"
 wait_for_exit "$ORCA_PID" || fail "Orca did not stop"

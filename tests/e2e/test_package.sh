@@ -2,7 +2,7 @@
 # The Debian package: built by CPack from this build, it carries the program, its
 # desktop entry, icons, metainfo, copyright and changelog under one application
 # id, and the program it installs starts into its main window.
-source "$(dirname "$0")/lib.sh" "$1"
+source "$(dirname "$0")/lib.sh" "$@"
 build_dir=$(dirname "$VELLORAN_BIN")
 app_id=org.tarrowmoor.Velloran
 

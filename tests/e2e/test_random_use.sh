@@ -2,7 +2,7 @@
 # A net for what nobody thought of: seeded random use of the real program under
 # a window manager (see random_use.py). VELLORAN_RANDOM_SEED repeats a run;
 # VELLORAN_RANDOM_SECONDS sets its length (15 s unless told).
-E2E_ACCESSIBILITY=1 source "$(dirname "$0")/lib.sh" "$1"
+E2E_ACCESSIBILITY=1 source "$(dirname "$0")/lib.sh" "$@"
 e2e_start_x
 e2e_start_window_manager
 e2e_start_accessibility

@@ -2,7 +2,7 @@
 # The update reminder through the real program: the first start only records the
 # day in the settings file; a day 15 days back brings the question before the main
 # window, and Yes hands the download page to the browser.
-source "$(dirname "$0")/lib.sh" "$1"
+source "$(dirname "$0")/lib.sh" "$@"
 e2e_start_x
 
 # Dates in the store follow the user's short date format (en_US: month/day/year).
@@ -11,33 +11,13 @@ SETTINGS=$XDG_CONFIG_HOME/velloran.conf
 # "Duration" encoded, as the INI file escapes it.
 KEY='%U2122%CA%C7%B6%C9%BE%C4%C3'
 
-# The value under the key, decoded: each Windows-1252 code shifted down by 85.
-stored_date() {
-    /usr/bin/python3 - "$SETTINGS" "$KEY" <<'PY'
-import sys
-path, key = sys.argv[1], sys.argv[2]
-undefined = {0x81, 0x8D, 0x8F, 0x90, 0x9D}   # kept as C1 controls, as Windows does
-for line in open(path, encoding="utf-8"):
-    if line.startswith(key + "="):
-        value = line[len(key) + 1:].rstrip("\n")
-        if value.startswith('"') and value.endswith('"'):
-            value = value[1:-1]
-        codes = [ord(c) if ord(c) in undefined else c.encode("cp1252")[0] for c in value]
-        print(bytes(code - 85 for code in codes).decode("cp1252"))
-PY
-}
-
-# Stores a date encoded under the key, as an earlier run would have.
-store_date() {
-    /usr/bin/python3 - "$SETTINGS" "$KEY" "$1" <<'PY'
-import sys
-path, key, text = sys.argv[1:]
-undefined = {0x81, 0x8D, 0x8F, 0x90, 0x9D}
-encoded = "".join(chr(c) if c in undefined else bytes([c]).decode("cp1252")
-                  for c in (b + 85 for b in text.encode("cp1252")))
-open(path, "w", encoding="utf-8").write("[Settings]\n%s=%s\n" % (key, encoded))
-PY
-}
+# A date as the store keeps it: each character's Windows-1252 code plus 85, so
+# "/" and the digits 0 to 9 become these characters (0x8D, for 8, is unassigned
+# in the code page and stays the C1 control).
+encoded() { LC_ALL=C.UTF-8 sed "y|/0123456789|„…†‡ˆ‰Š‹Œ"$'\xc2\x8d'"Ž|" <<<"$1"; }
+stored() { sed -n "s/^$KEY=\"\?\([^\"]*\)\"\?\$/\1/p" "$SETTINGS"; }
+# Stores a date under the key, as an earlier run would have.
+store_date() { printf '[Settings]\n%s=%s\n' "$KEY" "$(encoded "$1")" >"$SETTINGS"; }
 
 today=$(date +%-m/%-d/%Y)
 
@@ -47,7 +27,7 @@ wait_for_window "Velloran v1.95" >/dev/null || fail "the main window did not app
 [[ $(count_windows "Velloran") -eq 0 ]] || fail "the first start asked a question"
 [[ -f "$SETTINGS" ]] || fail "no settings file at $SETTINGS: $(find "$XDG_CONFIG_HOME")"
 grep -q '^\[Settings\]$' "$SETTINGS" || fail "no Settings section: $(cat "$SETTINGS")"
-[[ $(stored_date) == "$today" ]] || fail "stored '$(stored_date)', expected '$today'"
+[[ $(stored) == "$(encoded "$today")" ]] || fail "stored '$(stored)', not today, $today"
 kill "$APP_PID"
 wait_for_exit "$APP_PID" || fail "the program did not end"
 
@@ -62,6 +42,6 @@ wait_for_opened 1 || fail "Yes opened nothing"
 grep -qx 'http://[^/]*/velloran/ssd.php?page=download-web-page' "$OPENED" \
     || fail "unexpected address: $(cat "$OPENED")"
 wait_for_window "Velloran v1.95" >/dev/null || fail "no main window after the answer"
-[[ $(stored_date) == "$today" ]] || fail "after Yes stored '$(stored_date)', expected '$today'"
+[[ $(stored) == "$(encoded "$today")" ]] || fail "after Yes stored '$(stored)', not today"
 [[ $(wc -l < "$OPENED") -eq 1 ]] || fail "more than one address opened: $(cat "$OPENED")"
 echo "reminder: passed"

@@ -51,36 +51,24 @@ private Q_SLOTS:
     void loadingDrawsOneOfFourMessages_data()
     {
         QTest::addColumn<double>("draw");
-        QTest::addColumn<QString>("message");
-        const QString messages[4] = {
-            "Quillmere Softwares, such as this can be created and maintained only with your support. "
-            "The best way to support Tarrowmoor is to visit Tarrowmoor regularly and take part in the "
-            "discussions and other activities on the board.",
-            "Visit Tarrowmoor regularly. Support Tarrowmoor by taking part in the discussions and other "
-            "activities. These softwares cannot be supported and maintained, without you regularly "
-            "visiting Tarrowmoor",
-            "Tarrowmoor is a FREE online discussion forum for all things quillmere. To help Tarrowmoor "
-            "develop and maintain this software visit Tarrowmoor regularly.",
-            "Tarrowmoor needs your help. All you need to do is visit Tarrowmoor regularly and take part "
-            "in the various discussions and activites to help us maintain and develop more Quillmere "
-            "Softwares."};
-        QTest::newRow("0") << 0.0 << messages[0];
-        QTest::newRow("just below a quarter") << 0.2499 << messages[0];
-        QTest::newRow("a quarter") << 0.25 << messages[1];
-        QTest::newRow("a half") << 0.5 << messages[2];
-        QTest::newRow("three quarters") << 0.75 << messages[3];
-        QTest::newRow("just below 1") << 0.9999999 << messages[3];
+        QTest::addColumn<QString>("opening"); // each message's own first words
+        QTest::newRow("0") << 0.0 << "Quillmere Softwares, such as this";
+        QTest::newRow("just below a quarter") << 0.2499 << "Quillmere Softwares, such as this";
+        QTest::newRow("a quarter") << 0.25 << "Visit Tarrowmoor regularly. Support";
+        QTest::newRow("a half") << 0.5 << "Tarrowmoor is a FREE online";
+        QTest::newRow("three quarters") << 0.75 << "Tarrowmoor needs your help.";
+        QTest::newRow("just below 1") << 0.9999999 << "Tarrowmoor needs your help.";
     }
 
     void loadingDrawsOneOfFourMessages()
     {
         QFETCH(double, draw);
-        QFETCH(QString, message);
+        QFETCH(QString, opening);
         FakeSystem system;
         system.draws = {draw};
         frmExitScreen& window = FormHandle<frmExitScreen>::get();
         QCOMPARE(system.seeds, 1);
-        QCOMPARE(control<QLabel>(window, "Label2")->text(), message);
+        QVERIFY(control<QLabel>(window, "Label2")->text().startsWith(opening));
     }
 
     void theIndexNeverLeavesZeroToThree()

@@ -77,105 +77,83 @@ private Q_SLOTS:
     void everyEntryAsDescribed_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("labelArray");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("frame");
-        QTest::addColumn<int>("picture");
-        QTest::addColumn<QSize>("pictureSize");
-        QTest::addColumn<int>("labelHeight");
+        QTest::addColumn<QSize>("pictureSize"); // none: the group has no pictures
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("opening");
 
-        const auto season = [](int pos, const char* title, int height, int length,
-                               const char* opening) {
-            QTest::addRow("festive season %d %s", pos, title)
-                << "SSTFestiveSeasons" << "lblFestiveSeasons" << pos << title << 3 + pos << -1
-                << QSize() << height << length << opening;
+        const auto entry = [](const char* control, int pos, const char* title, QSize size,
+                              int length, const char* opening) {
+            QTest::addRow("%s %d %s", control, pos, title)
+                << control << pos << title << size << length << opening;
         };
-        season(0, "Yule", 975, 379,
-               "This is generally celebrated during the winter time i.e. from December 23-25.");
-        season(1, "Candlemas", 1095, 311,
-               "This day is observed on 2nd February as the birthday of Brigid");
-        season(2, "Eostar", 855, 282,
-               "Observed within March 20-23, this day is the start of the Pagan year of springs.");
-        season(3, "Samhain", 1455, 370,
-               "Also known as the Halloween, this day is celebrated on October 31st.");
-        season(4, "Mabon", 975, 171,
-               "Though the period from September 20-23 is observed as a holiday");
-        season(5, "Litha", 1215, 393,
-               "Observed during the summer time i.e. from June 20-23, this festival is held on "
-               "the longest day.");
-        season(6, "Beltan", 1335, 497,
-               "The most important festive for the Pagans after Samhain.");
-        season(7, "Lughnasad", 495, 199, "1st August is the day of Lughnasad.");
+        const char* season = "SSTFestiveSeasons";
+        entry(season, 0, "Yule", {}, 379,
+              "This is generally celebrated during the winter time i.e. from December 23-25.");
+        entry(season, 1, "Candlemas", {}, 311,
+              "This day is observed on 2nd February as the birthday of Brigid");
+        entry(season, 2, "Eostar", {}, 282,
+              "Observed within March 20-23, this day is the start of the Pagan year of springs.");
+        entry(season, 3, "Samhain", {}, 370,
+              "Also known as the Halloween, this day is celebrated on October 31st.");
+        entry(season, 4, "Mabon", {}, 171,
+              "Though the period from September 20-23 is observed as a holiday");
+        entry(season, 5, "Litha", {}, 393,
+              "Observed during the summer time i.e. from June 20-23, this festival is held on "
+              "the longest day.");
+        entry(season, 6, "Beltan", {}, 497,
+              "The most important festive for the Pagans after Samhain.");
+        entry(season, 7, "Lughnasad", {}, 199, "1st August is the day of Lughnasad.");
 
-        const auto element = [](int pos, const char* title, int height, int length,
-                                const char* opening) {
-            QTest::addRow("element %d %s", pos, title)
-                << "SSTElements" << "lblElements" << pos << title << 12 + pos << pos
-                << QSize(78, 88) << height << length << opening;
-        };
-        element(0, "Earth", 2175, 778,
-                "This is the element which is associated with the North direction.");
-        element(1, "Air", 1695, 604,
-                "This is the element which is associated with the East direction.");
-        element(2, "Fire", 2175, 779,
-                "Fire is the element of Energy; it also represents action and activeness.");
-        element(3, "Water", 2175, 765,
-                "This is the element which is associated with the West direction.");
-        element(4, "Spirit", 1335, 485, "This is the element which is associated with the center");
+        const char* element = "SSTElements";
+        entry(element, 0, "Earth", {78, 88}, 778,
+              "This is the element which is associated with the North direction.");
+        entry(element, 1, "Air", {78, 88}, 604,
+              "This is the element which is associated with the East direction.");
+        entry(element, 2, "Fire", {78, 88}, 779,
+              "Fire is the element of Energy; it also represents action and activeness.");
+        entry(element, 3, "Water", {78, 88}, 765,
+              "This is the element which is associated with the West direction.");
+        entry(element, 4, "Spirit", {78, 88}, 485,
+              "This is the element which is associated with the center");
 
-        const auto god = [](int pos, const char* title, QSize size, int height, int length,
-                            const char* opening) {
-            QTest::addRow("god %d %s", pos, title)
-                << "SSTGods" << "lblGods" << pos << title << 18 + pos << 5 + pos << size
-                << height << length << opening;
-        };
-        god(0, "Angus of the Brugh", {92, 122}, 1215, 370, "Angus is the son of Dagda.");
-        god(1, "Cernunnos", {116, 116}, 1455, 407,
-            "The god of virility flanked by the ram-headed serpent and a stag.");
-        god(2, "Dagda", {94, 150}, 1815, 599, "\"The Good God' is the father of Angus.");
-        god(3, "Dian Cecht", {105, 110}, 1455, 460, "The healer god.");
-        god(4, "Dis Pater", {65, 119}, 615, 172,
-            "Originally a god of death and the underworld, later the chief god of the Gauls.");
-        god(5, "Donn", {94, 132}, 495, 132, "The god of storms and thunders.");
-        god(6, "Esus", {62, 124}, 615, 190,
-            "The god of Gauls who is very often portrayed as woodcutter.");
-        god(7, "Govannon", {107, 124}, 1455, 409, "The god of weapons and armors- the smith god.");
-        god(8, "Lug or Lugh", {78, 105}, 1215, 409, "The sun god.");
-        god(9, "Nuadhu or Nud/ Nodens/ Lud", {78, 117}, 1335, 358,
-            "He is the god of healing and water.");
-        god(10, "Ogmios", {79, 126}, 855, 218, "The god of language, eloquence and genius.");
-        god(11, "Sucellus", {83, 150}, 855, 182, "He is the god of forest and agriculture.");
+        const char* god = "SSTGods";
+        entry(god, 0, "Angus of the Brugh", {92, 122}, 370, "Angus is the son of Dagda.");
+        entry(god, 1, "Cernunnos", {116, 116}, 407,
+              "The god of virility flanked by the ram-headed serpent and a stag.");
+        entry(god, 2, "Dagda", {94, 150}, 599, "\"The Good God' is the father of Angus.");
+        entry(god, 3, "Dian Cecht", {105, 110}, 460, "The healer god.");
+        entry(god, 4, "Dis Pater", {65, 119}, 172,
+              "Originally a god of death and the underworld, later the chief god of the Gauls.");
+        entry(god, 5, "Donn", {94, 132}, 132, "The god of storms and thunders.");
+        entry(god, 6, "Esus", {62, 124}, 190,
+              "The god of Gauls who is very often portrayed as woodcutter.");
+        entry(god, 7, "Govannon", {107, 124}, 409, "The god of weapons and armors- the smith god.");
+        entry(god, 8, "Lug or Lugh", {78, 105}, 409, "The sun god.");
+        entry(god, 9, "Nuadhu or Nud/ Nodens/ Lud", {78, 117}, 358,
+              "He is the god of healing and water.");
+        entry(god, 10, "Ogmios", {79, 126}, 218, "The god of language, eloquence and genius.");
+        entry(god, 11, "Sucellus", {83, 150}, 182, "He is the god of forest and agriculture.");
 
-        const auto goddess = [](int pos, const char* title, QSize size, int height, int length,
-                                const char* opening) {
-            QTest::addRow("goddess %d %s", pos, title)
-                << "SSTGoddesses" << "lblGoddesses" << pos << title << 31 + pos << 17 + pos
-                << size << height << length << opening;
-        };
-        goddess(0, "Arianrhod", {96, 133}, 1095, 297,
-                "Arianrhod means Silver Circle; she is the Goddess of Virgin.");
-        goddess(1, "Badb", {97, 133}, 1455, 431,
-                "The Goddess of war who is known to use her magic to decide war.");
-        goddess(2, "Brighit or Brigit", {93, 124}, 1575, 506,
-                "Brigit is the goddess of craftsmanship, healing and metalwork.");
-        goddess(3, "Caridwen or Hen Wen", {76, 129}, 1335, 337, "The goddess of grains and corns.");
-        goddess(4, "Danu", {87, 111}, 1095, 290, "Danu is the Mother goddess.");
-        goddess(5, "Epona", {84, 124}, 1575, 413, "The goddess of horse.");
+        const char* goddess = "SSTGoddesses";
+        entry(goddess, 0, "Arianrhod", {96, 133}, 297,
+              "Arianrhod means Silver Circle; she is the Goddess of Virgin.");
+        entry(goddess, 1, "Badb", {97, 133}, 431,
+              "The Goddess of war who is known to use her magic to decide war.");
+        entry(goddess, 2, "Brighit or Brigit", {93, 124}, 506,
+              "Brigit is the goddess of craftsmanship, healing and metalwork.");
+        entry(goddess, 3, "Caridwen or Hen Wen", {76, 129}, 337, "The goddess of grains and corns.");
+        entry(goddess, 4, "Danu", {87, 111}, 290, "Danu is the Mother goddess.");
+        entry(goddess, 5, "Epona", {84, 124}, 413, "The goddess of horse.");
     }
 
     void everyEntryAsDescribed()
     {
         QFETCH(QString, control);
-        QFETCH(QString, labelArray);
         QFETCH(int, position);
         QFETCH(QString, title);
-        QFETCH(int, frame);
-        QFETCH(int, picture);
         QFETCH(QSize, pictureSize);
-        QFETCH(int, labelHeight);
         QFETCH(int, length);
         QFETCH(QString, opening);
 
@@ -190,25 +168,22 @@ private Q_SLOTS:
         QCOMPARE(tabs->tabCaption(position), title);
         QCOMPARE(tabs->tabButton(position)->accessibleName(), title);
 
-        auto* entryFrame = main.findChild<QFrame*>(QStringLiteral("fraContainer(%1)").arg(frame));
-        QVERIFY(entryFrame);
+        const auto* page = qobject_cast<EntryGroupPage*>(tabs->parentWidget());
+        QVERIFY(page);
+        QFrame* entryFrame = page->entryFrame(position);
         QCOMPARE(tabs->page(position), entryFrame);
-
-        QLabel* text = entryFrame->findChild<QLabel*>(
-            QStringLiteral("%1(%2)").arg(labelArray).arg(position));
-        QVERIFY(text);
-        QCOMPARE(text->height(), Twips::toPixels(labelHeight));
+        QLabel* text = page->entryLabel(position);
+        QCOMPARE(text->parentWidget(), entryFrame);
         QCOMPARE(text->font().pointSizeF(), 9.0);
         verifyText(text, opening, length);
         // Nothing of the text may fall outside the frame that shows it.
         QVERIFY(entryFrame->rect().contains(text->geometry()));
 
-        auto* image = entryFrame->findChild<EntryPicture*>(
-            QStringLiteral("imgPictures(%1)").arg(picture));
-        if (picture < 0) {
-            QVERIFY(entryFrame->findChildren<QLabel*>().size() == 1);
+        EntryPicture* image = page->entryPicture(position);
+        if (pictureSize.isEmpty()) {
+            QVERIFY(!image && entryFrame->findChildren<QLabel*>().size() == 1);
             // Without a picture the text spans the width of the frame.
-            QVERIFY(text->width() >= Twips::toPixels(9700));
+            QVERIFY(text->width() >= entryFrame->width() * 9 / 10);
             return;
         }
         QVERIFY(image);
@@ -242,7 +217,7 @@ private Q_SLOTS:
 
         // Introduction, heading line, entry tabs: top to bottom, none over another.
         TabControl* seasons = group(main, "SSTFestiveSeasons");
-        QCOMPARE(label3->parentWidget()->parentWidget(), main.fraContainer(2));
+        QCOMPARE(label3->parentWidget()->parentWidget(), main.SSTMain()->page(2));
         QVERIFY(label3->geometry().bottom() < label4->geometry().top());
         QVERIFY(label4->geometry().bottom() < seasons->geometry().top());
     }
@@ -287,7 +262,6 @@ private Q_SLOTS:
         QVERIFY(tabs);
         QVERIFY(tabs->isVisible());
         QCOMPARE(tabs->rowCount(), rows);
-        QCOMPARE(tabs->tabHeight(), Twips::toPixels(295));
         QCOMPARE(tabs->tabCaption(tabs->selectedIndex()), selectedAtLoad);
 
         for (int index = 0; index < tabs->tabCount(); ++index) {
@@ -297,6 +271,7 @@ private Q_SLOTS:
             if (index % tabs->tabsInRow() > 0)
                 QVERIFY(tab->x() > tabs->tabButton(index - 1)->x());
             QVERIFY(tab->geometry().right() < tabs->width());
+            QVERIFY(tab->height() > tab->fontMetrics().height());
             // Every title readable in full on one line, also in the bold of the selected tab.
             QFont bold = tab->font();
             bold.setBold(true);
@@ -308,7 +283,7 @@ private Q_SLOTS:
             QVERIFY(entry->y() >= rows * tabs->tabHeight());
         }
         // The group lies on its own main page, inside the page frame.
-        QFrame* pageFrame = main.fraContainer(QList<int>{0, 1, 2, 11, 17, 30}[mainTab]);
+        QWidget* pageFrame = main.SSTMain()->page(mainTab);
         QVERIFY(pageFrame->isAncestorOf(tabs));
         QVERIFY(pageFrame->rect().contains(tabs->geometry()));
     }
@@ -456,7 +431,7 @@ private Q_SLOTS:
 
         main.SSTMain()->setSelectedIndex(4);
         for (EntryPicture* picture : pictures) {
-            const bool sucellus = picture->objectName() == QLatin1String("imgPictures(16)");
+            const bool sucellus = picture->accessibleName() == QLatin1String("Sucellus");
             QCOMPARE(picture->isLoaded(), sucellus);
             QCOMPARE(picture->pixmap().isNull(), !sucellus);
         }

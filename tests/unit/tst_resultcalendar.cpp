@@ -13,9 +13,7 @@
 #include "controls/AccessibilityFactory.h"
 #include "controls/LinkLabel.h"
 #include "controls/TabControl.h"
-#include "controls/Twips.h"
 #include "web/FullBrandFrame.h"
-#include "web/frmExitScreen.h"
 
 #include <QAccessible>
 #include <QCalendarWidget>
@@ -33,15 +31,6 @@
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-
-QStringList itemNames(const QList<QAction*>& actions)
-{
-    QStringList names;
-    for (QAction* action : actions)
-        names.append(action->menu() ? action->menu()->objectName() : action->objectName());
-    return names;
-}
-
 
 } // namespace
 
@@ -209,6 +198,10 @@ private Q_SLOTS:
         QCOMPARE(view->yearShown() * 100 + view->monthShown(), 200812);
         // Browsing the month view changes nothing else in the window.
         QCOMPARE(lblDisp(window)->text().section(CrLf, 0, 0), QStringLiteral("January 23, 2006"));
+        // Typed digits open no date box of their own: the month view only follows the
+        // choice (and Qt 6.4 leaks the box's reader when its window closes under it).
+        QTest::keyClick(view->focusWidget(), Qt::Key_1);
+        QVERIFY(view->findChildren<QLabel*>().isEmpty());
     }
 
     void theWindowItself()
@@ -216,7 +209,6 @@ private Q_SLOTS:
         frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Velloran v1.95"));
-        QCOMPARE(window.centralWidget()->size(), Twips::size(7155, 5250));
         QVERIFY(StaysFixedWhenMaximized(&window));
         QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
@@ -233,11 +225,7 @@ private Q_SLOTS:
         frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
         const QList<QAction*> bar = window.menuBar()->actions();
         VerifyWebMenus(bar);
-        QCOMPARE(itemNames(bar), (QStringList{"mnuFile", "mnuHelp", "mnuDonate", "mnuMakeMoney"}));
         QCOMPARE(MenuCaptions(bar[0]->menu()->actions()), (QStringList{"&Back", "-", "E&xit"}));
-        QCOMPARE(itemNames(bar[0]->menu()->actions()), (QStringList{"mnuBack", "mnuSep1", "mnuExit"}));
-        QCOMPARE(itemNames(bar[1]->menu()->actions()),
-                 (QStringList{"mnuOnline", "mnuVisit", "mnuSep2", "mnuUpdate", "mnuSep3", "mnuAbout"}));
     }
 
     void linksOpenTheirPages_data() { AddWebCommandRows(); }
