@@ -4,7 +4,7 @@ screen reader does, on any display. random_use.py imports it; the scripts run
 it as: atspi_common.py PID COMMAND, where COMMAND is
   windows      the showing windows, sorted: main, result, exit, about, message:TEXT
   tabs         presses the six main tabs; each must become selected
-  press NAME   presses the button, option or menu item NAME of the showing windows
+  press NAME [TIMES]  presses the button, option or menu item NAME of the showing windows
   focus        the role and name of the control with the focus
   page         the calendar page's month label (the one after "<") and year set
   festivals    the first line that the result window shows
@@ -141,8 +141,9 @@ def main(pid, command, *arguments):
             time.sleep(0.2)
             if not selected_tab(app, caption):
                 sys.exit(f"FAIL: the tab {caption} was not selected")
-    elif command == "press" and len(arguments) == 1:
-        press_named(app, arguments[0])
+    elif command == "press" and len(arguments) in (1, 2):
+        for _ in range(int(arguments[1]) if len(arguments) == 2 else 1):
+            press_named(app, arguments[0])
     elif command == "focus":
         print("\n".join(f"{n.getRoleName()}:{n.name}" for n in showing_nodes(app)
                         if n.getState().contains(pyatspi.STATE_FOCUSED)))

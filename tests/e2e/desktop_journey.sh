@@ -23,6 +23,17 @@ expect_windows() {
     fail "$what: expected mapped '$mapped' and '$windows', found '$actual_mapped' and '$actual_windows'"
 }
 
+# Waits up to 6 s for the accessibility bus to read the expected text (page, festivals).
+expect_read() {
+    local actual=""
+    for _ in $(seq 30); do
+        actual=$(atspi "$APP_PID" "$1")
+        [[ $actual == "$2" ]] && return 0
+        sleep 0.2
+    done
+    fail "$3: expected '$2', read '$actual'"
+}
+
 # A title-bar maximize, as the window manager receives it from its button,
 # must leave a fixed window as it is (X11; on Wayland the title bar is Qt's
 # own: see expect_wayland_maximize_refused).
@@ -114,16 +125,43 @@ wayland_weston) e2e_start_weston ;;
 *) fail "no such desktop: $desktop" ;;
 esac
 
+# GNOME on Xorg runs in German: the page's month names follow the platform's
+# locale (Qt reads it from these, whether or not the C library has it); the
+# festivals' date lines stay English.
+locale=C.UTF-8 months=(January February March April May June July August September October November December)
+[[ $desktop == x11_mutter ]] && locale=de_DE.UTF-8 &&
+    months=(Januar Februar März April Mai Juni Juli August September Oktober November Dezember)
+this_month="month=${months[$(date +%-m) - 1]} year="
 main="Velloran v1.95"
-app_start
+app_start LANG=$locale LC_ALL=$locale
 expect_windows "$main" "main" "start"
+expect_read page "$this_month" "the page on opening"
 atspi "$APP_PID" tabs >/dev/null || fail "the main tabs"
 
+# No year set: only a message asking for one.
+atspi "$APP_PID" press "Show Pagan Calendar"
+expect_windows "Velloran over $main|$main" "main message:Please Select A Year" "Show without a year"
+atspi "$APP_PID" press OK
+expect_windows "$main" "main" "the message closed"
+
+# February 2007: back to January whatever the month, one step on.
+atspi "$APP_PID" press "<" 12
+atspi "$APP_PID" press ">"
 atspi "$APP_PID" press 2007
+expect_read page "month=${months[1]} year=2007" "the choice on the page"
 atspi "$APP_PID" press "Show Pagan Calendar"
 expect_windows "$main" "result" "Show Pagan Calendar leaves the result window alone"
+expect_read festivals "February 2, 2007" "the festivals of February"
 atspi "$APP_PID" press Back
 expect_windows "$main" "main" "Back leaves the main window alone"
+expect_read page "$this_month" "a fresh main window after Back"
+# File > Exit on the result window also brings a fresh main window, not the end.
+atspi "$APP_PID" press 2007
+atspi "$APP_PID" press "Show Pagan Calendar"
+expect_windows "$main" "result" "the result window again"
+atspi "$APP_PID" press Exit
+expect_windows "$main" "main" "File > Exit on the result window"
+expect_read page "$this_month" "a fresh main window after File > Exit"
 expect_maximize_refused
 expect_wayland_maximize_refused
 

@@ -15,7 +15,7 @@ import urllib.parse
 
 import pyatspi
 
-from atspi_common import all_nodes, children, find_app, showing, showing_windows
+from atspi_common import all_nodes, find_app, kind, showing, showing_windows
 
 binary, seed, seconds, log_path, opened_path = sys.argv[1:6]
 rng = random.Random(int(seed))
@@ -58,21 +58,11 @@ def windows(pid):
 
 
 def main_and_result(shown):
-    """The main window (the one frame) and the result window (a dialog with a
-    menu bar), both titled as the program, are both showing."""
-    found = set()
+    """The main and the result window are both showing."""
     try:
-        for window, _ in shown or []:
-            if window.name == "Velloran v1.95":
-                role = window.getRole()
-                if role == pyatspi.ROLE_FRAME:
-                    found.add("main")
-                elif role == pyatspi.ROLE_DIALOG and any(
-                        child.getRole() == pyatspi.ROLE_MENU_BAR for child in children(window)):
-                    found.add("result")
+        return len(shown or []) > 1 and {"main", "result"} <= {kind(w) for w, _ in shown}
     except Exception:  # a window that went meanwhile is on neither side
         return False
-    return found == {"main", "result"}
 
 
 def press_something(shown):

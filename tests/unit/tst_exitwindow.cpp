@@ -163,22 +163,11 @@ private Q_SLOTS:
         QVERIFY(!message->geometry().intersects(message->parentWidget()->rect()));
     }
 
-    void bothRoadsOutEndTheProgram_data()
+    // The close box: tst_startup.
+    void exitEndsTheProgram()
     {
-        QTest::addColumn<bool>("byButton");
-        QTest::newRow("E&xit") << true;
-        QTest::newRow("close box") << false;
-    }
-
-    void bothRoadsOutEndTheProgram()
-    {
-        QFETCH(bool, byButton);
         FakeSystem system;
-        frmExitScreen& window = FormHandle<frmExitScreen>::get();
-        if (byButton)
-            control<QPushButton>(window, "cmdClose")->click();
-        else
-            window.close();
+        control<QPushButton>(FormHandle<frmExitScreen>::get(), "cmdClose")->click();
         QVERIFY(system.endCalls >= 1);
         QVERIFY(!FormHandle<frmExitScreen>::loaded());
         QVERIFY(FormRegistry::loadedForms().isEmpty());

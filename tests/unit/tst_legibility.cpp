@@ -1,11 +1,11 @@
 #include "FakeSystem.h"
-#include "Legibility.h"
 #include "WindowCleanup.h"
 
 #include "forms/FormHandle.h"
 #include "app/frmMain.h"
 #include "calendar/frmResultCalendar.h"
 #include "core/modPaganFestivals.h"
+#include "controls/FocusRing.h"
 #include "controls/FocusStyle.h"
 #include "controls/TabControl.h"
 #include "web/frmAbout.h"
@@ -13,12 +13,83 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QtTest>
 
-using Legibility::grabOf;
+#include <algorithm>
+
+// Colours read off what a window draws, as an eye would see them.
+namespace {
+
+double contrast(QRgb first, QRgb second)
+{
+    return FocusRing::contrast(QColor(first), QColor(second));
+}
+
+// The iterators compare by count and tell the colour.
+QRgb mostCommon(const QHash<QRgb, int>& counts)
+{
+    return std::max_element(counts.cbegin(), counts.cend()).key();
+}
+
+// An area of a control (by default all it shows) as its window draws it.
+QImage grabOf(QWidget* control, QRect area = QRect())
+{
+    QWidget* window = control->window();
+    area = (area.isNull() ? control->visibleRegion().boundingRect() : area)
+               .translated(control->mapTo(window, QPoint(0, 0)));
+    return window->grab(area & window->rect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Inside a 2 px edge, the most common colour is the background and the ink is
+// the colour farthest from it that covers a few pixels.
+double textContrast(const QImage& whole)
+{
+    const QImage grab = whole.copy(whole.rect().adjusted(2, 2, -2, -2));
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < grab.height(); ++y)
+        for (int x = 0; x < grab.width(); ++x)
+            ++counts[grab.pixel(x, y)];
+    const QRgb background = mostCommon(counts);
+    QList<QRgb> colours = counts.keys();
+    std::sort(colours.begin(), colours.end(), [background](QRgb a, QRgb b) {
+        return contrast(a, background) > contrast(b, background);
+    });
+    // Antialiased glyphs have few pixels of the pure ink: the farthest colours are
+    // taken together until they cover 1 % of the text.
+    int covered = 0;
+    for (QRgb colour : colours)
+        if ((covered += counts[colour]) >= std::max(4, (grab.width() * grab.height() - counts[background]) / 100))
+            return contrast(colour, background);
+    return 1.0;
+}
+
+// The pixels that change as the focus arrives against those they cover; 0 when
+// the mark is thinner than 2 px.
+double focusMarkContrast(const QImage& without, const QImage& with)
+{
+    QHash<QRgb, int> changed;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            changed[with.pixel(x, y)] += with.pixel(x, y) != without.pixel(x, y);
+    const QRgb mark = mostCommon(changed);
+    QHash<QRgb, int> covered;
+    QRect box;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (with.pixel(x, y) == mark && without.pixel(x, y) != mark) {
+                ++covered[without.pixel(x, y)];
+                box |= QRect(x, y, 1, 1);
+            }
+    // As thick as its upper edge is at the middle.
+    const bool thick = box.height() > 1 && with.pixel(box.center().x(), box.top() + 1) == mark;
+    return thick ? contrast(mark, mostCommon(covered)) : 0.0;
+}
+
+} // namespace
 
 // Every text of every window reads at 4.5:1 on its own background and every focus
 // stop shows a mark of 3:1 and 2 px, in the default colours and under a dark
@@ -29,7 +100,7 @@ class LegibilityTest : public QObject
 
     static void checkText(QWidget* control, const QString& text, const QRect& area = QRect())
     {
-        const double ratio = Legibility::textContrast(grabOf(control, area));
+        const double ratio = textContrast(grabOf(control, area));
         QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 \"%2\" at %3:1")
                                               .arg(control->objectName(), text.left(30)).arg(ratio)));
     }
@@ -63,7 +134,7 @@ class LegibilityTest : public QObject
             const QImage without = grabOf(control, around);
             // Not by Tab: a text box would select its text, which is no focus mark.
             control->setFocus(Qt::OtherFocusReason);
-            QVERIFY2(Legibility::focusMarkContrast(without, grabOf(control, around)) >= 3.0,
+            QVERIFY2(focusMarkContrast(without, grabOf(control, around)) >= 3.0,
                      qPrintable(control->objectName() + control->accessibleName() + " shows no focus"));
         }
     }

@@ -98,13 +98,16 @@ private Q_SLOTS:
         QFETCH(bool, byMenu);
         FakeSystem system;
         FormHandle<frmStartup>::get();
-        frmMain* main = FormHandle<frmMain>::loaded();
+        QPointer<frmMain> main = FormHandle<frmMain>::loaded();
+        main->SSTMain()->setSelectedIndex(3);
         if (byMenu)
             main->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
         else
             main->close();
 
         QVERIFY(!FormHandle<frmMain>::loaded());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(main.isNull()); // destroyed, not hidden: the next use loads it afresh
         frmExitScreen* exitWindow = FormHandle<frmExitScreen>::loaded();
         QVERIFY(exitWindow);
         QVERIFY(exitWindow->isVisible());
@@ -114,6 +117,7 @@ private Q_SLOTS:
         exitWindow->close();
         QVERIFY(system.endCalls >= 1);
         QVERIFY(FormRegistry::loadedForms().isEmpty());
+        QCOMPARE(FormHandle<frmMain>::get().SSTMain()->selectedIndex(), 0);
     }
 
     void endProgramClosesEveryWindowAlthoughItIsReentered()
@@ -135,22 +139,6 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget* widget : QApplication::topLevelWidgets())
             QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
-    }
-
-    void aClosedWindowIsLoadedAfreshOnNextUse()
-    {
-        FakeSystem system;
-        FormHandle<frmStartup>::get();
-        frmMain* first = FormHandle<frmMain>::loaded();
-        QPointer<frmMain> watch(first);
-        first->SSTMain()->setSelectedIndex(3);
-        first->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(watch.isNull()); // destroyed, not hidden
-
-        frmMain& second = FormHandle<frmMain>::get();
-        QCOMPARE(second.SSTMain()->selectedIndex(), 0);
-        QVERIFY(FormRegistry::isLoaded(&second));
     }
 };
 

@@ -93,17 +93,12 @@ private Q_SLOTS:
     void firstStartRecordsTodayWithoutAsking();
     void asksOnlyBeyondAFortnight_data();
     void asksOnlyBeyondAFortnight();
-    void answer_data();
-    void answer();
     void dailyStartsDoNotPushTheReminderBack();
-    void textThatIsNoDateIsLeftAlone_data();
-    void textThatIsNoDateIsLeftAlone();
 
     void dateReadsBackInEveryLocale_data();
     void dateReadsBackInEveryLocale();
     void twoDigitYearIsTheNearestOne_data();
     void twoDigitYearIsTheNearestOne();
-    void oldTwoDigitTextDoesNotAskAtEveryStart();
 
     void badStoreIsPassedOverQuietly_data();
     void badStoreIsPassedOverQuietly();
@@ -138,68 +133,61 @@ void tst_UpdateReminder::firstStartRecordsTodayWithoutAsking()
 void tst_UpdateReminder::asksOnlyBeyondAFortnight_data()
 {
     QTest::addColumn<QDate>("today");
-    QTest::addColumn<QDate>("stored");
-    QTest::addColumn<bool>("asks");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QMessageBox::StandardButton>("answer"); // NoButton: not asked
 
-    QTest::newRow("same day") << Today << Today << false;
-    QTest::newRow("14 days back") << Today << Today.addDays(-14) << false;
-    QTest::newRow("15 days back") << Today << Today.addDays(-15) << true;
-    QTest::newRow("14 days ahead") << Today << Today.addDays(14) << false;
-    QTest::newRow("15 days ahead") << Today << Today.addDays(15) << true;
-    QTest::newRow("years back") << Today << QDate(2006, 1, 1) << true;
-    QTest::newRow("15 days across new year") << QDate(2027, 1, 5) << QDate(2026, 12, 21) << true;
-    QTest::newRow("14 days across February") << QDate(2028, 3, 13) << QDate(2028, 2, 28) << false;
+    const auto no = QMessageBox::No, none = QMessageBox::NoButton;
+    QTest::newRow("same day") << Today << UsDate(Today) << none;
+    QTest::newRow("14 days back") << Today << UsDate(Today.addDays(-14)) << none;
+    QTest::newRow("15 days back") << Today << UsDate(Today.addDays(-15)) << no;
+    QTest::newRow("14 days ahead") << Today << UsDate(Today.addDays(14)) << none;
+    QTest::newRow("15 days ahead") << Today << UsDate(Today.addDays(15)) << no;
+    QTest::newRow("years back") << Today << "1/1/2006" << no;
+    QTest::newRow("30 days back, Yes") << Today << UsDate(Today.addDays(-30)) << QMessageBox::Yes;
+    QTest::newRow("15 days across new year") << QDate(2027, 1, 5) << "12/21/2026" << no;
+    QTest::newRow("14 days across February") << QDate(2028, 3, 13) << "2/28/2028" << none;
+    // An old two-digit year is the nearest one, so it does not ask at every start.
+    QTest::newRow("two-digit year") << QDate(2026, 12, 10) << "12/7/26" << none;
+    // Text that is no date is left alone.
+    QTest::newRow("a word") << Today << "soon" << none;
+    QTest::newRow("no such day") << Today << "2/30/2026" << none;
+    QTest::newRow("another locale's form") << Today << "07.12.2026" << none;
+    QTest::newRow("trailing text") << Today << "11/7/2026 12:00" << none;
+    QTest::newRow("month name") << Today << "Nov 7 2026" << none;
 }
 
 void tst_UpdateReminder::asksOnlyBeyondAFortnight()
 {
     QFETCH(QDate, today);
-    QFETCH(QDate, stored);
-    QFETCH(bool, asks);
-    FakeSystem system;
-    system.date = today;
-    system.answer = QMessageBox::No;
-    Plant(UsDate(stored));
-
-    ShowUpdateReminder();
-
-    QCOMPARE(system.messages.size(), asks ? 1 : 0);
-    QCOMPARE(StoredText(), UsDate(asks ? today : stored));
-    if (asks) {
-        const FakeSystem::Message& message = system.messages.first();
-        QCOMPARE(message.text, Question);
-        QCOMPARE(message.icon, QMessageBox::Information);
-        QCOMPARE(message.buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(message.defaultButton, QMessageBox::Yes);
-    }
-}
-
-void tst_UpdateReminder::answer_data()
-{
-    QTest::addColumn<QMessageBox::StandardButton>("answer");
-    QTest::addColumn<bool>("opens");
-
-    QTest::newRow("Yes") << QMessageBox::Yes << true;
-    QTest::newRow("No") << QMessageBox::No << false;
-}
-
-void tst_UpdateReminder::answer()
-{
+    QFETCH(QString, stored);
     QFETCH(QMessageBox::StandardButton, answer);
-    QFETCH(bool, opens);
     OrderRecordingSystem system;
+    system.date = today;
     system.answer = answer;
-    Plant(UsDate(Today.addDays(-30)));
+    Plant(stored);
+    const QByteArray before = FileBytes();
 
     ShowUpdateReminder();
 
-    QCOMPARE(StoredText(), UsDate(Today));
-    if (opens) {
+    if (answer == QMessageBox::NoButton) {
+        QVERIFY(system.messages.isEmpty());
+        QVERIFY(system.openedAddresses.isEmpty());
+        QCOMPARE(FileBytes(), before);
+        return;
+    }
+    QCOMPARE(system.messages.size(), 1);
+    const FakeSystem::Message& message = system.messages.first();
+    QCOMPARE(message.text, Question);
+    QCOMPARE(message.icon, QMessageBox::Information);
+    QCOMPARE(message.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(message.defaultButton, QMessageBox::Yes);
+    QCOMPARE(StoredText(), UsDate(today));
+    if (answer == QMessageBox::Yes) {
         QCOMPARE(system.openedAddresses,
                  QStringList{modHelp::PageAddress(QStringLiteral("download-web-page"))});
         QVERIFY(system.openedAddresses.first().endsWith(u"/velloran/ssd.php?page=download-web-page"));
         // The date was already written when the page was opened.
-        QCOMPARE(system.storedWhenOpened, QStringList{UsDate(Today)});
+        QCOMPARE(system.storedWhenOpened, QStringList{UsDate(today)});
     } else {
         QVERIFY(system.openedAddresses.isEmpty());
     }
@@ -219,31 +207,6 @@ void tst_UpdateReminder::dailyStartsDoNotPushTheReminderBack()
     system.date = stored.addDays(15);
     ShowUpdateReminder();
     QCOMPARE(system.messages.size(), 1);
-}
-
-void tst_UpdateReminder::textThatIsNoDateIsLeftAlone_data()
-{
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("a word") << "soon";
-    QTest::newRow("no such day") << "2/30/2026";
-    QTest::newRow("another locale's form") << "07.12.2026";
-    QTest::newRow("trailing text") << "11/7/2026 12:00";
-    QTest::newRow("month name") << "Nov 7 2026";
-}
-
-void tst_UpdateReminder::textThatIsNoDateIsLeftAlone()
-{
-    QFETCH(QString, text);
-    FakeSystem system;
-    Plant(text);
-    const QByteArray before = FileBytes();
-
-    ShowUpdateReminder();
-
-    QVERIFY(system.messages.isEmpty());
-    QVERIFY(system.openedAddresses.isEmpty());
-    QCOMPARE(FileBytes(), before);
 }
 
 void tst_UpdateReminder::dateReadsBackInEveryLocale_data()
@@ -304,18 +267,6 @@ void tst_UpdateReminder::twoDigitYearIsTheNearestOne()
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(ReminderDate::fromText(text, QLocale(locale), Today), date);
-}
-
-void tst_UpdateReminder::oldTwoDigitTextDoesNotAskAtEveryStart()
-{
-    FakeSystem system;
-    system.date = QDate(2026, 12, 10);
-    Plant(QStringLiteral("12/7/26"));
-
-    ShowUpdateReminder();
-
-    QVERIFY(system.messages.isEmpty());
-    QCOMPARE(StoredText(), QStringLiteral("12/7/26"));
 }
 
 void tst_UpdateReminder::badStoreIsPassedOverQuietly_data()
