@@ -144,6 +144,7 @@ def main(pid, command, *arguments):
     elif command == "press" and len(arguments) in (1, 2):
         for _ in range(int(arguments[1]) if len(arguments) == 2 else 1):
             press_named(app, arguments[0])
+            time.sleep(0.3)  # a button's press is an animated click, deaf until it ends
     elif command == "focus":
         print("\n".join(f"{n.getRoleName()}:{n.name}" for n in showing_nodes(app)
                         if n.getState().contains(pyatspi.STATE_FOCUSED)))

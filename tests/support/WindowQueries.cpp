@@ -3,8 +3,24 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+bool WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& act)
+{
+    bool acted = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        acted = true;
+        act(*modal);
+        QTimer::singleShot(0, modal, [modal] { modal->close(); });
+    });
+    open();
+    return acted;
+}
 
 QWidgetList VisibleWindows()
 {

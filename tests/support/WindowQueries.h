@@ -5,8 +5,13 @@
 #include <QStringList>
 #include <QWidgetList>
 
+#include <functional>
+
 class QAction;
 
+// Runs open, which shows a modal window and returns once it closes, and act on
+// that window once it is up; closes it if act left it open. False if none came.
+bool WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& act);
 // The top-level windows that are on screen now.
 QWidgetList VisibleWindows();
 

@@ -19,22 +19,9 @@ class AboutTest : public QObject
 {
     Q_OBJECT
 
-    // Opens the window modally over owner, runs act on it once it is up, and
-    // returns whether showModal came back (it must, once the window closes).
-    static bool whileOpen(QWidget* owner, const std::function<void(frmAbout&)>& act)
+    static bool whileOpen(const std::function<void(QWidget&)>& act)
     {
-        bool acted = false;
-        QTimer::singleShot(0, [&] {
-            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-            if (!about)
-                return;
-            acted = true;
-            act(*about);
-            // A test step that left it open closes it here, so showModal returns.
-            QTimer::singleShot(0, about, [about] { about->reject(); });
-        });
-        frmAbout::showModal(owner);
-        return acted;
+        return WhileModal([] { frmAbout::showModal(nullptr); }, act);
     }
 
 private Q_SLOTS:
@@ -54,9 +41,9 @@ private Q_SLOTS:
     {
         QFETCH(int, way);
         FakeSystem system;
-        QPointer<frmAbout> seen;
+        QPointer<QWidget> seen;
         bool closedAtOnce = false;
-        QVERIFY(whileOpen(nullptr, [&](frmAbout& about) {
+        QVERIFY(whileOpen([&](QWidget& about) {
             seen = &about;
             auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
             QVERIFY(ok->isDefault());
@@ -98,7 +85,7 @@ private Q_SLOTS:
         QFETCH(QString, pageKey);
         FakeSystem system;
         bool stillOpen = false;
-        QVERIFY(whileOpen(nullptr, [&](frmAbout& about) {
+        QVERIFY(whileOpen([&](QWidget& about) {
             auto* label = about.findChild<LinkLabel*>(link);
             QVERIFY(label);
             QCOMPARE(label->text(), caption);
@@ -119,11 +106,10 @@ private Q_SLOTS:
         frmMain& main = FormHandle<frmMain>::get();
         main.show();
         bool checked = false;
-        QTimer::singleShot(0, [&] {
-            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-            if (!about)
-                return;
-            checked = about->parentWidget() == &main && about->isModal()
+        QVERIFY(WhileModal([&] { main.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger(); },
+                           [&](QWidget& window) {
+            auto* about = qobject_cast<frmAbout*>(&window);
+            checked = about && about->parentWidget() == &main && about->isModal()
                       && about->windowModality() == Qt::ApplicationModal
                       && about->windowTitle() == QStringLiteral("Velloran v1.95")
                       && (about->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog
@@ -143,9 +129,7 @@ private Q_SLOTS:
                              == QStringLiteral(
                                  "Home Business Opportunity. Start your own Internet business and "
                                  "make money online. Get this software fully branded for your website.");
-            about->reject();
-        });
-        main.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+        }));
         QVERIFY(checked);
         QVERIFY(main.findChildren<frmAbout*>().isEmpty());
     }

@@ -283,44 +283,6 @@ private Q_SLOTS:
         QVERIFY(pageFrame->rect().contains(tabs->geometry()));
     }
 
-    void tabWidthsFollowCaptionsOnlyWhereTheyFit_data()
-    {
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<bool>("equal");
-        QTest::newRow("one long caption among short ones")
-            << QStringList{"Esus", "Nuadhu or Nud/ Nodens/ Lud", "Donn"} << false;
-        QTest::newRow("more than the row can hold")
-            << QStringList{QString(60, QLatin1Char('W')), "Donn", "Esus"} << true;
-    }
-
-    void tabWidthsFollowCaptionsOnlyWhereTheyFit()
-    {
-        QFETCH(QStringList, captions);
-        QFETCH(bool, equal);
-        QWidget window;
-        // Two rows, to see that each row is laid out on its own.
-        TabControl tabs(6, 3, 20, &window);
-        tabs.setTabWidthsFollowCaptions(true);
-        tabs.setGeometry(0, 0, 330, 200);
-        for (int index = 0; index < 6; ++index)
-            tabs.setTabCaption(index, index < 3 ? captions[index] : QStringLiteral("Ogmios"));
-        window.show();
-        for (int row = 0; row < 2; ++row) {
-            // Edge to edge across the whole row.
-            QCOMPARE(tabs.tabButton(row * 3)->x(), 0);
-            QCOMPARE(tabs.tabButton(row * 3 + 2)->geometry().right(), tabs.width() - 1);
-            for (int column = 1; column < 3; ++column)
-                QCOMPARE(tabs.tabButton(row * 3 + column)->x(),
-                         tabs.tabButton(row * 3 + column - 1)->geometry().right() + 1);
-        }
-        // Equal captions share equally.
-        QVERIFY(qAbs(tabs.tabButton(3)->width() - tabs.tabButton(5)->width()) <= 2);
-        if (equal)
-            QVERIFY(qAbs(tabs.tabButton(0)->width() - tabs.tabButton(1)->width()) <= 2);
-        else
-            QVERIFY(tabs.tabButton(1)->width() > 2 * tabs.tabButton(0)->width());
-    }
-
     void tabChangeReturnsOneGroupToItsFirstEntry_data()
     {
         QTest::addColumn<int>("mainTab");

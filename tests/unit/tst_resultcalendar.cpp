@@ -249,19 +249,12 @@ private Q_SLOTS:
     {
         frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QWidget* modalOwner = nullptr;
-        bool modal = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* about = QApplication::activeModalWidget();
-            if (!about)
-                return;
-            modal = about->isModal();
-            modalOwner = about->parentWidget() ? about->parentWidget()->window() : nullptr;
-            about->close();
-        });
-        window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-        QVERIFY(modal);
-        QCOMPARE(modalOwner, &window);
+        QVERIFY(WhileModal([&] { window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger(); },
+                           [&](QWidget& about) {
+                               QVERIFY(about.isModal());
+                               QVERIFY(about.parentWidget());
+                               QCOMPARE(about.parentWidget()->window(), &window);
+                           }));
         QVERIFY(FormHandle<frmResultCalendar>::loaded());
     }
 

@@ -28,33 +28,43 @@ private:
 private Q_SLOTS:
     void initTestCase() { InstallAccessibilityFactory(); }
 
-    void tabsStandInRows_data()
+    void tabWidthsFollowCaptionsOnlyWhereTheyFit_data()
     {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("perRow");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("main: six in one row") << 6 << 6 << 1;
-        QTest::newRow("gods: two rows of six") << 12 << 6 << 2;
-        QTest::newRow("festive seasons: eight in one row") << 8 << 8 << 1;
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<bool>("equal");
+        QTest::newRow("one long caption among short ones")
+            << QStringList{"Esus", "Nuadhu or Nud/ Nodens/ Lud", "Donn"} << false;
+        QTest::newRow("more than the row can hold")
+            << QStringList{QString(60, QLatin1Char('W')), "Donn", "Esus"} << true;
     }
 
-    void tabsStandInRows()
+    void tabWidthsFollowCaptionsOnlyWhereTheyFit()
     {
-        QFETCH(int, count);
-        QFETCH(int, perRow);
-        QFETCH(int, rows);
+        QFETCH(QStringList, captions);
+        QFETCH(bool, equal);
         QWidget window;
-        TabControl* control = makeControl(count, perRow, &window);
+        // Two rows, to see that each row is laid out on its own.
+        TabControl tabs(6, 3, 20, &window);
+        tabs.setTabWidthsFollowCaptions(true);
+        tabs.setGeometry(0, 0, 330, 200);
+        for (int index = 0; index < 6; ++index)
+            tabs.setTabCaption(index, index < 3 ? captions[index] : QStringLiteral("Ogmios"));
         window.show();
-        QCOMPARE(control->rowCount(), rows);
-        for (int index = 0; index < count; ++index) {
-            const QRect tab = control->tabButton(index)->geometry();
-            QCOMPARE(tab.y(), (index / perRow) * 20);
-            QCOMPARE(tab.height(), 20);
-            if (index % perRow > 0) // left to right, edge to edge
-                QCOMPARE(tab.left(), control->tabButton(index - 1)->geometry().right() + 1);
+        for (int row = 0; row < 2; ++row) {
+            // Edge to edge across the whole row, row under row.
+            QCOMPARE(tabs.tabButton(row * 3)->geometry().topLeft(), QPoint(0, row * 20));
+            QCOMPARE(tabs.tabButton(row * 3)->height(), 20);
+            QCOMPARE(tabs.tabButton(row * 3 + 2)->geometry().right(), tabs.width() - 1);
+            for (int column = 1; column < 3; ++column)
+                QCOMPARE(tabs.tabButton(row * 3 + column)->x(),
+                         tabs.tabButton(row * 3 + column - 1)->geometry().right() + 1);
         }
-        QCOMPARE(control->tabButton(perRow - 1)->geometry().right(), control->width() - 1);
+        // Equal captions share equally.
+        QVERIFY(qAbs(tabs.tabButton(3)->width() - tabs.tabButton(5)->width()) <= 2);
+        if (equal)
+            QVERIFY(qAbs(tabs.tabButton(0)->width() - tabs.tabButton(1)->width()) <= 2);
+        else
+            QVERIFY(tabs.tabButton(1)->width() > 2 * tabs.tabButton(0)->width());
     }
 
     void selectionShowsOnlyItsPageAndIsAnnounced()
