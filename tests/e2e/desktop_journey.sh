@@ -174,6 +174,8 @@ expect_windows "$main" "main" "About closed"
 
 trace_from=0
 [[ $E2E_DISPLAY_SERVER == wayland ]] && trace_from=$(wc -l <"$E2E_DIR/protocol.trace")
+# With no reminder date stored, a copy that went on with its start-up would record today's.
+printf '[Settings]\n' >"$XDG_CONFIG_HOME/velloran.conf"
 E2E_LOG=second launch
 second=$LAUNCHED
 for _ in $(seq 50); do
@@ -183,6 +185,8 @@ done
 atspi "$second" press OK
 # It only says so and ends, as any copy that leaves does.
 expect_status_zero "OK on the refused second copy's message" "$second"
+[[ $(cat "$XDG_CONFIG_HOME/velloran.conf") == "[Settings]" ]] ||
+    fail "the second copy touched the settings: $(cat "$XDG_CONFIG_HOME/velloran.conf")"
 [[ $E2E_DISPLAY_SERVER == wayland ]] &&
     E2E_TRACE_SKIP="$((trace_from + 1)):$(wc -l <"$E2E_DIR/protocol.trace")"
 expect_windows "$main" "main" "the first copy after the refused second"

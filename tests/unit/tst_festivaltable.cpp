@@ -87,11 +87,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         QTest::newRow("January 2006 is index 0")
             << 0 << QStringLiteral("January 23, 2006\r\nDay of Braciaca(2 DAYS)23rd Onward");
-        QTest::newRow("February 2007, three entries")
-            << 13
-            << QStringLiteral("February 2, 2007\r\nIMBOLC\r\n\r\n"
-                              "February 13, 2007\r\nFestival of Love : Danu and cernunnos(9 DAYS) "
-                              "13th Feb Onward\r\n\r\nFebruary 28, 2007\r\nDay of Merriddyn");
         QTest::newRow("December 2008 ends in its own words")
             << 35
             << QStringLiteral("December 2, 2008\r\nFeast of Rhiannon\r\n\r\n"
@@ -110,13 +105,6 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, expected);
         QCOMPARE(FestivalMonth(index).value_or(QStringLiteral("<refused>")), expected);
-    }
-
-    void monthIndexes()
-    {
-        QCOMPARE(MonthIndex(2006, 1), 0);
-        QCOMPARE(MonthIndex(2007, 6), 17);
-        QCOMPARE(MonthIndex(2008, 12), 35);
     }
 
     void rebuildingGivesTheSameTable()

@@ -30,7 +30,7 @@ private Q_SLOTS:
     void initTestCase() { InstallAccessibilityFactory(); }
     void cleanup() { CloseAllWindows(); }
 
-    void aFixedCentredWindow()
+    void aFixedCentredWindowAndItsMenus()
     {
         FakeSystem system;
         frmMain& main = FormHandle<frmMain>::get();
@@ -46,12 +46,6 @@ private Q_SLOTS:
         // Within the few pixels that a window frame adds.
         QVERIFY2((middle - screenMiddle).manhattanLength() <= 12, "centred on the screen");
         QVERIFY(StaysFixedWhenMaximized(&main));
-    }
-
-    void theMenuBarInOrder()
-    {
-        FakeSystem system;
-        frmMain& main = FormHandle<frmMain>::get();
         const QList<QAction*> bar = main.menuBar()->actions();
         VerifyWebMenus(bar);
         QCOMPARE(MenuCaptions(bar[0]->menu()->actions()), QStringList{"E&xit"});

@@ -204,7 +204,7 @@ private Q_SLOTS:
         QVERIFY(view->findChildren<QLabel*>().isEmpty());
     }
 
-    void theWindowItself()
+    void theWindowAndItsMenus()
     {
         frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -218,11 +218,6 @@ private Q_SLOTS:
         QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("cmdBack"))->isVisibleTo(&window));
         auto* band = window.findChild<FullBrandFrame*>(QStringLiteral("fraFullBrand"));
         QCOMPARE(band->frontLabel(), band->lblFullBrand());
-    }
-
-    void theMenusInOrder()
-    {
-        frmResultCalendar& window = open(QStringLiteral("May"), QStringLiteral("2007"));
         const QList<QAction*> bar = window.menuBar()->actions();
         VerifyWebMenus(bar);
         QCOMPARE(MenuCaptions(bar[0]->menu()->actions()), (QStringList{"&Back", "-", "E&xit"}));
