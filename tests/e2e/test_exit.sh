@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The road out: closing the main window leaves the exit window on top and the
-# program running; the referral form hands the browser one address whose values
+# The road out: closing the main window leaves the exit window (kept on top:
+# desktop_journey.sh) and the program running; the referral form hands the browser one address whose values
 # decode to what was typed; closing the exit window by either road ends the
 # program with status 0.
 source "$(dirname "$0")/lib.sh" "$@"
@@ -24,8 +24,6 @@ exit_window=$(wait_for_window "Velloran v1.95" "$main_window") || fail "no exit 
 sleep 0.5
 kill -0 "$APP_PID" || fail "closing the main window ended the program"
 [[ $(count_windows "Velloran v1.95") -eq 1 ]] || fail "more than the exit window is visible"
-xprop -id "$exit_window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE \
-    || fail "the exit window is not kept on top"
 
 # Keyboard only: Exit has the focus; three tabs reach the name box.
 send_keys "$exit_window" Tab Tab Tab

@@ -23,15 +23,8 @@
 
 namespace {
 
-QLocale german()
-{
-    return QLocale(QLocale::German, QLocale::Germany);
-}
-
-QLocale english()
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates);
-}
+const QLocale German(QLocale::German, QLocale::Germany);
+const QLocale English(QLocale::English, QLocale::UnitedStates);
 
 } // namespace
 
@@ -94,7 +87,7 @@ private Q_SLOTS:
 
     void opensOnTheCurrentMonthWithNoYearAndAsksForOne()
     {
-        startProgram(english(), QDate(2026, 3, 15));
+        startProgram(English, QDate(2026, 3, 15));
         QCOMPARE(lblMonth()->text(), QStringLiteral("March"));
         QCOMPARE(yearsSet(), (QList<bool>{false, false, false}));
 
@@ -122,18 +115,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("presses");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("back from January stays") << english() << "January" << "cmdMonthBack" << 1 << "January";
-        QTest::newRow("next from December stays") << english() << "December" << "cmdMonthNext" << 1 << "December";
-        QTest::newRow("November, twice next") << english() << "November" << "cmdMonthNext" << 2 << "December";
-        QTest::newRow("February back") << english() << "February" << "cmdMonthBack" << 1 << "January";
-        QTest::newRow("padded text steps") << english() << "  June " << "cmdMonthBack" << 1 << "May";
-        QTest::newRow("other case matches nothing") << english() << "june" << "cmdMonthNext" << 1 << "june";
-        QTest::newRow("abbreviation matches nothing") << english() << "Jun" << "cmdMonthNext" << 1 << "Jun";
-        QTest::newRow("unknown text") << english() << "Smarch" << "cmdMonthBack" << 3 << "Smarch";
-        QTest::newRow("German back from Januar stays") << german() << "Januar" << "cmdMonthBack" << 1 << "Januar";
-        QTest::newRow("German next from Dezember stays") << german() << "Dezember" << "cmdMonthNext" << 1 << "Dezember";
-        QTest::newRow("German Februar to März") << german() << " Februar" << "cmdMonthNext" << 1 << "März";
-        QTest::newRow("English name under German") << german() << "March" << "cmdMonthNext" << 1 << "March";
+        QTest::newRow("back from January stays") << English << "January" << "cmdMonthBack" << 1 << "January";
+        QTest::newRow("next from December stays") << English << "December" << "cmdMonthNext" << 1 << "December";
+        QTest::newRow("November, twice next") << English << "November" << "cmdMonthNext" << 2 << "December";
+        QTest::newRow("February back") << English << "February" << "cmdMonthBack" << 1 << "January";
+        QTest::newRow("padded text steps") << English << "  June " << "cmdMonthBack" << 1 << "May";
+        QTest::newRow("other case matches nothing") << English << "june" << "cmdMonthNext" << 1 << "june";
+        QTest::newRow("abbreviation matches nothing") << English << "Jun" << "cmdMonthNext" << 1 << "Jun";
+        QTest::newRow("unknown text") << English << "Smarch" << "cmdMonthBack" << 3 << "Smarch";
+        QTest::newRow("German back from Januar stays") << German << "Januar" << "cmdMonthBack" << 1 << "Januar";
+        QTest::newRow("German next from Dezember stays") << German << "Dezember" << "cmdMonthNext" << 1 << "Dezember";
+        QTest::newRow("German Februar to März") << German << " Februar" << "cmdMonthNext" << 1 << "März";
+        QTest::newRow("English name under German") << German << "March" << "cmdMonthNext" << 1 << "March";
     }
 
     void steppingTheMonth()
@@ -165,11 +158,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("yearText");
         QTest::addColumn<QString>("firstLine");
 
-        QTest::newRow("June 2008") << english() << "June" << 2 << "June" << "2008" << "June 5, 2008";
+        QTest::newRow("June 2008") << English << "June" << 2 << "June" << "2008" << "June 5, 2008";
         QTest::newRow("padded January 2006")
-            << english() << " January  " << 0 << "January" << "2006" << "January 23, 2006";
+            << English << " January  " << 0 << "January" << "2006" << "January 23, 2006";
         QTest::newRow("German Oktober 2007")
-            << german() << "Oktober" << 1 << "Oktober" << "2007" << "October 23, 2007";
+            << German << "Oktober" << 1 << "Oktober" << "2007" << "October 23, 2007";
     }
 
     void showingHandsOverToTheResultWindow()
@@ -208,7 +201,7 @@ private Q_SLOTS:
 
     void workedByKeyboardAlone()
     {
-        startProgram(english(), QDate(2026, 11, 4));
+        startProgram(English, QDate(2026, 11, 4));
         frmMain* main = FormHandle<frmMain>::loaded();
         QVERIFY(QTest::qWaitForWindowActive(main));
         main->SSTMain()->tabButton(0)->setFocus();
@@ -246,7 +239,7 @@ private Q_SLOTS:
 
     void theIntroductionAndPicture()
     {
-        startProgram(english(), QDate(2026, 7, 4));
+        startProgram(English, QDate(2026, 7, 4));
         auto* intro = control<QLabel>("Label5");
         QVERIFY(intro->text().startsWith(QStringLiteral(
             "One of the most significant things in the ancient Anglo-Saxon culture is the old "

@@ -122,12 +122,7 @@ private Q_SLOTS:
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(system.openedAddresses,
                  (QStringList{ExpectedPageAddress("home-page"), ExpectedPageAddress("home-page")}));
-    }
-
-    void theBannerIsOneCentredLine()
-    {
-        FakeSystem system;
-        frmMain& main = FormHandle<frmMain>::get();
+        // The banner is one centred line.
         ForumBanner* banner = main.Label14();
         QCOMPARE(banner->height(), banner->fontMetrics().height());
         QVERIFY(banner->width() >= banner->fontMetrics().horizontalAdvance(banner->text()));

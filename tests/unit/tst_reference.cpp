@@ -322,19 +322,14 @@ private Q_SLOTS:
             TabControl* gods = group(main, "SSTGods");
             QTest::mouseClick(gods->tabButton(9), Qt::LeftButton);
             QCOMPARE(gods->selectedIndex(), 9);
-            QVERIFY(gods->page(9)->isVisible());
-            // The keyboard moves along the tabs too.
-            gods->tabButton(9)->setFocus();
-            QTest::keyClick(gods->tabButton(9), Qt::Key_Right);
-            QCOMPARE(gods->selectedIndex(), 10);
 
             // Away to a page that resets nothing, and back: the gods page is
             // shown again, which resets its right-hand neighbour only.
             main.SSTMain()->setSelectedIndex(5);
             QTest::mouseClick(main.SSTMain()->tabButton(4), Qt::LeftButton);
             QCOMPARE(main.SSTMain()->selectedIndex(), 4);
-            QCOMPARE(gods->selectedIndex(), 10);
-            QVERIFY(gods->page(10)->isVisible());
+            QCOMPARE(gods->selectedIndex(), 9);
+            QVERIFY(gods->page(9)->isVisible());
             // Another group's selection is its own.
             QCOMPARE(group(main, "SSTElements")->selectedIndex(), 4);
         }

@@ -34,16 +34,11 @@ QString StoreFile()
     return SettingsStoreFolder() + u'/' + name + QStringLiteral(".conf");
 }
 
-// The raw (encoded) value in the store file, read past the program's own store.
-QString RawValue()
-{
-    QSettings file(StoreFile(), QSettings::IniFormat);
-    return file.value(StoredKey).toString();
-}
-
+// The stored text, read past the program's own store.
 QString StoredText()
 {
-    return DecodeSetting(RawValue());
+    QSettings file(StoreFile(), QSettings::IniFormat);
+    return DecodeSetting(file.value(StoredKey).toString());
 }
 
 void Plant(const QString& text)
