@@ -83,11 +83,7 @@ expect_wayland_maximize_refused() {
     before=$(wait_for_nested_window)
     read -r right top <<<"$before"
     DISPLAY=$E2E_HOST_DISPLAY xdotool mousemove $((right - 39)) $((top + 15)) click 1
-    for _ in $(seq 25); do
-        grep -q 'set_maximized()' "$E2E_DIR/protocol.trace" && break
-        sleep 0.2
-    done
-    grep -q 'set_maximized()' "$E2E_DIR/protocol.trace" || fail "the maximize button was not hit"
+    retry 50 grep -q 'set_maximized()' "$E2E_DIR/protocol.trace" || fail "the maximize button was not hit"
     sleep 0.5
     kill -0 "$APP_PID" 2>/dev/null || fail "the maximize button ended the program"
     for _ in $(seq 25); do
@@ -178,10 +174,8 @@ trace_from=0
 printf '[Settings]\n' >"$XDG_CONFIG_HOME/velloran.conf"
 E2E_LOG=second launch
 second=$LAUNCHED
-for _ in $(seq 50); do
-    [[ $(atspi "$second" windows 2>&1) == "message:Application is already running" ]] && break
-    sleep 0.2
-done
+says_already_running() { [[ $(atspi "$second" windows 2>&1) == "message:Application is already running" ]]; }
+retry 50 says_already_running || fail "the second copy did not say it is already running"
 atspi "$second" press OK
 # It only says so and ends, as any copy that leaves does.
 expect_status_zero "OK on the refused second copy's message" "$second"

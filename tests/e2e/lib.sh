@@ -61,6 +61,13 @@ trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Runs the command every 0.1 s until it succeeds, N times at most.
+retry() {
+    local tries=$1; shift
+    for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+
 source "$E2E_HERE/../../scripts/xvfb.sh"
 e2e_start_x() {
     start_xvfb "$E2E_DIR" || fail "no X display could be started"
@@ -107,14 +114,8 @@ send_keys() {
 }
 
 # Waits up to 10 s for a process to end; fails if it does not.
-wait_for_exit() {
-    local pid=$1
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
-}
+ended() { ! kill -0 "$1" 2>/dev/null; }
+wait_for_exit() { retry 100 ended "$1"; }
 
 # Fails unless the program (APP_PID, or the process given) ends, and with status 0.
 expect_status_zero() {
@@ -125,14 +126,8 @@ expect_status_zero() {
 }
 
 # Waits up to 10 s for the fake browser to have received N addresses.
-wait_for_opened() {
-    local count=$1
-    for _ in $(seq 100); do
-        [[ $(wc -l < "$OPENED") -ge $count ]] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+opened_at_least() { [[ $(wc -l <"$OPENED") -ge $1 ]]; }
+wait_for_opened() { retry 100 opened_at_least "$1"; }
 
 # Starts the accessibility bus and makes the program put its controls on it.
 e2e_start_accessibility() {
@@ -158,13 +153,8 @@ e2e_start_window_manager() {
 # the windows on screen.
 
 # Waits until a window manager owns the X screen.
-e2e_wait_for_window_manager() {
-    for _ in $(seq 150); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.1
-    done
-    fail "the window manager did not start"
-}
+wm_owns_screen() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+e2e_wait_for_window_manager() { retry 150 wm_owns_screen || fail "the window manager did not start"; }
 
 # mutter as the X11 window manager of GNOME on Xorg.
 e2e_start_mutter_x11() {
@@ -188,8 +178,7 @@ e2e_start_mutter_wayland() {
         'echo "$$ ${DISPLAY:-} ${XAUTHORITY:-}" > "$0.tmp" && mv "$0.tmp" "$0" && exec sleep 600' \
         "$E2E_DIR/mutter-display" >/dev/null 2>"$E2E_DIR/protocol.trace" &
     E2E_PIDS+=($!)
-    for _ in $(seq 150); do [[ -s $E2E_DIR/mutter-display ]] && break; sleep 0.1; done
-    [[ -s $E2E_DIR/mutter-display ]] || fail "mutter did not start as a Wayland compositor"
+    retry 150 test -s "$E2E_DIR/mutter-display" || fail "mutter did not start as a Wayland compositor"
     local waiter inner authority
     read -r waiter inner authority <"$E2E_DIR/mutter-display"
     E2E_PIDS+=("$waiter")
@@ -210,8 +199,7 @@ e2e_start_weston() {
         --width=1280 --height=1024 --idle-time=0 --log="$E2E_DIR/compositor.log" \
         2>"$E2E_DIR/protocol.trace" &
     E2E_PIDS+=($!)
-    for _ in $(seq 150); do [[ -S $XDG_RUNTIME_DIR/velloran-wl ]] && break; sleep 0.1; done
-    [[ -S $XDG_RUNTIME_DIR/velloran-wl ]] || fail "weston did not start"
+    retry 150 test -S "$XDG_RUNTIME_DIR/velloran-wl" || fail "weston did not start"
     unset DISPLAY
     export WAYLAND_DISPLAY=velloran-wl XDG_SESSION_TYPE=wayland
     E2E_DISPLAY_SERVER=wayland

@@ -8,9 +8,8 @@ e2e_start_accessibility
 
 # Orca refuses to start beside another copy of the same user; one that an
 # earlier test stopped may still be on its way out.
-tries=0
-while pgrep -u "$(id -u)" -x orca >/dev/null && ((tries++ < 100)); do sleep 0.1; done
-pgrep -u "$(id -u)" -x orca >/dev/null && fail "another Orca is running for this user"
+no_orca() { ! pgrep -u "$(id -u)" -x orca >/dev/null; }
+retry 100 no_orca || fail "another Orca is running for this user"
 PREFS=$E2E_DIR/orca
 SPOKEN=$E2E_DIR/orca-debug.txt
 mkdir -p "$PREFS"
@@ -24,9 +23,7 @@ JSON
     >"$E2E_DIR/orca.log" 2>&1 &
 ORCA_PID=$!
 E2E_PIDS+=("$ORCA_PID")
-tries=0
-until grep -q "ORCA: Starting registry" "$SPOKEN" 2>/dev/null || ((tries++ > 300)); do sleep 0.1; done
-grep -q "ORCA: Starting registry" "$SPOKEN" || fail "Orca did not start"
+retry 300 grep -q "ORCA: Starting registry" "$SPOKEN" 2>/dev/null || fail "Orca did not start"
 
 MARK=0
 # What Orca said since the last key.

@@ -21,12 +21,8 @@
 
 #include <memory>
 
-namespace {
-
 const QLocale German(QLocale::German, QLocale::Germany);
 const QLocale English(QLocale::English, QLocale::UnitedStates);
-
-} // namespace
 
 // The calendar page of the main window: stepping the month, choosing a year
 // and handing over to the result window, on a program started as the user starts it.

@@ -146,11 +146,6 @@ private Q_SLOTS:
         QVERIFY(tabs->tabButton(1)->palette().color(QPalette::Button) != QApplication::palette().color(QPalette::Button));
         for (QPushButton* button : tabs->page(0)->findChildren<QPushButton*>())
             QCOMPARE(button->palette().color(QPalette::Button), QApplication::palette().color(QPalette::Button));
-        for (int tab = 5; tab >= 0; --tab) {
-            tabs->setSelectedIndex(tab);
-            for (int other = 0; other < 6; ++other)
-                QCOMPARE(tabs->page(other)->isVisible(), other == tab);
-        }
     }
 
     void everyLoadStartsOnTheCalendarWithTheCurrentMonth_data()

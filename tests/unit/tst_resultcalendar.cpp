@@ -28,11 +28,7 @@
 
 #include <memory>
 
-namespace {
-
 const QString CrLf = QStringLiteral("\r\n");
-
-} // namespace
 
 // The festival result window: what it shows for a choice, its menus, and every
 // road back to the main window.

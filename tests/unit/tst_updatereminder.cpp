@@ -88,7 +88,6 @@ private Q_SLOTS:
     void firstStartRecordsTodayWithoutAsking();
     void asksOnlyBeyondAFortnight_data();
     void asksOnlyBeyondAFortnight();
-    void dailyStartsDoNotPushTheReminderBack();
 
     void dateReadsBackInEveryLocale_data();
     void dateReadsBackInEveryLocale();
@@ -165,6 +164,7 @@ void tst_UpdateReminder::asksOnlyBeyondAFortnight()
     ShowUpdateReminder();
 
     if (answer == QMessageBox::NoButton) {
+        // Not even rewritten: daily starts never push the reminder back.
         QVERIFY(system.messages.isEmpty());
         QVERIFY(system.openedAddresses.isEmpty());
         QCOMPARE(FileBytes(), before);
@@ -186,22 +186,6 @@ void tst_UpdateReminder::asksOnlyBeyondAFortnight()
     } else {
         QVERIFY(system.openedAddresses.isEmpty());
     }
-}
-
-void tst_UpdateReminder::dailyStartsDoNotPushTheReminderBack()
-{
-    FakeSystem system;
-    const QDate stored(2026, 12, 1);
-    Plant(UsDate(stored));
-    for (int day = 0; day <= 14; ++day) {
-        system.date = stored.addDays(day);
-        ShowUpdateReminder();
-        QVERIFY2(system.messages.isEmpty(), qPrintable(UsDate(system.date)));
-        QCOMPARE(StoredText(), UsDate(stored));
-    }
-    system.date = stored.addDays(15);
-    ShowUpdateReminder();
-    QCOMPARE(system.messages.size(), 1);
 }
 
 void tst_UpdateReminder::dateReadsBackInEveryLocale_data()
