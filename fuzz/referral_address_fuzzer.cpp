@@ -12,7 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // The input is split into five values at zero bytes.
-    QList<QByteArray> parts = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('\0');
+    QList<QByteArray> parts =
+        QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('\0');
     while (parts.size() < 5)
         parts.append(QByteArray());
     using namespace modTellAFriend;
@@ -37,13 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                       QString::fromUtf8(QByteArray::fromPercentEncoding(item.mid(equals + 1)))});
     }
     const QStringList expectedNames = {"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
-    const QStringList expectedValues = {QString::fromLatin1(ReferralPageKey), ReferrerName,
-                                        ReferrerEmail, ReferralMessage, FriendName, FriendEmail,
+    const QStringList expectedValues = {QString::fromLatin1(ReferralPageKey),
+                                        ReferrerName,
+                                        ReferrerEmail,
+                                        ReferralMessage,
+                                        FriendName,
+                                        FriendEmail,
                                         modHelp::ProductFolderAddress()};
     if (items.size() != expectedNames.size())
         std::abort();
     for (qsizetype index = 0; index < items.size(); ++index) {
-        if (items[index].first != expectedNames[index] || items[index].second != expectedValues[index])
+        if (items[index].first != expectedNames[index]
+            || items[index].second != expectedValues[index])
             std::abort();
     }
     return 0;

@@ -17,7 +17,8 @@ int main(int argc, char* argv[])
     window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
     auto* tabs = new QTabWidget(&window);
     for (int index = 0; index < 6; ++index)
-        tabs->addTab(new QLabel(QStringLiteral("Page %1").arg(index)), QStringLiteral("Tab %1").arg(index));
+        tabs->addTab(new QLabel(QStringLiteral("Page %1").arg(index)),
+                     QStringLiteral("Tab %1").arg(index));
     window.setCentralWidget(tabs);
     window.resize(674, 428);
     window.show();

@@ -19,8 +19,8 @@ namespace {
 std::string windowName(xcb_connection_t* connection, xcb_window_t window)
 {
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, window, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr);
+        connection, xcb_get_property(connection, 0, window, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256),
+        nullptr);
     if (!reply)
         return {};
     std::string name(static_cast<const char*>(xcb_get_property_value(reply)),
@@ -70,7 +70,8 @@ int main(int argc, char* argv[])
     long peak = -1;
     while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
         const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
-        const xcb_window_t window = mapped ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window : 0;
+        const xcb_window_t window =
+            mapped ? reinterpret_cast<xcb_map_notify_event_t*>(event)->window : 0;
         std::free(event);
         if (mapped && windowName(connection, window) == title) {
             elapsedMs = long(std::chrono::duration_cast<std::chrono::microseconds>(

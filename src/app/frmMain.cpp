@@ -34,8 +34,8 @@ struct MainPage
     int frameIndex;
 };
 constexpr MainPage MainPages[] = {
-    {"Pagan Calendar", 0},        {"Pagan Information", 1}, {"Pagan Festive Seasons", 2},
-    {"Pagan Elements", 11},       {"Pagan Gods", 17},       {"Pagan Goddesses", 30},
+    {"Pagan Calendar", 0},  {"Pagan Information", 1}, {"Pagan Festive Seasons", 2},
+    {"Pagan Elements", 11}, {"Pagan Gods", 17},       {"Pagan Goddesses", 30},
 };
 
 } // namespace
@@ -143,11 +143,16 @@ void frmMain::Form_Load()
 const char* frmMain::entryGroupResetBy(int mainTab)
 {
     switch (mainTab) {
-    case 1: return "SSTFestiveSeasons";
-    case 2: return "SSTElements";
-    case 3: return "SSTGods";
-    case 4: return "SSTGoddesses";
-    default: return nullptr;
+    case 1:
+        return "SSTFestiveSeasons";
+    case 2:
+        return "SSTElements";
+    case 3:
+        return "SSTGods";
+    case 4:
+        return "SSTGoddesses";
+    default:
+        return nullptr;
     }
 }
 

@@ -88,8 +88,8 @@ void CalendarPage::buildIntroduction()
 
 void CalendarPage::buildMonthAndYear()
 {
-    cmdMonthBack = makeButton(QStringLiteral("<"), "cmdMonthBack",
-                              Twips::rect(7020, 2280, 400, 400), this);
+    cmdMonthBack =
+        makeButton(QStringLiteral("<"), "cmdMonthBack", Twips::rect(7020, 2280, 400, 400), this);
     cmdMonthBack->setAccessibleDescription(QStringLiteral("Previous month"));
     connect(cmdMonthBack, &QPushButton::clicked, this, &CalendarPage::cmdMonthBack_Click);
 
@@ -102,8 +102,8 @@ void CalendarPage::buildMonthAndYear()
     Look::transparent(lblMonth, Look::White);
     lblMonth->setGeometry(Twips::rect(7605, 2385, 1005, 195));
 
-    cmdMonthNext = makeButton(QStringLiteral(">"), "cmdMonthNext",
-                              Twips::rect(8790, 2280, 400, 400), this);
+    cmdMonthNext =
+        makeButton(QStringLiteral(">"), "cmdMonthNext", Twips::rect(8790, 2280, 400, 400), this);
     cmdMonthNext->setAccessibleDescription(QStringLiteral("Next month"));
     connect(cmdMonthNext, &QPushButton::clicked, this, &CalendarPage::cmdMonthNext_Click);
 

@@ -210,7 +210,7 @@ QAccessible::Role MonthDayAccessible::role() const
 {
     const MonthViewAccessible* view = monthView();
     return view && row == 0 && !view->dateAt(row, column).isValid() ? QAccessible::ColumnHeader
-                                                                     : QAccessible::Cell;
+                                                                    : QAccessible::Cell;
 }
 
 bool MonthDayAccessible::isSelected() const

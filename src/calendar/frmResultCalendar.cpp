@@ -192,9 +192,9 @@ void frmResultCalendar::describeMonthView(int year, int month)
     auto* days = MV->findChild<QTableView*>();
     if (!days)
         return;
-    days->setAccessibleName(QStringLiteral("%1, %2 %3")
-                                .arg(MV->accessibleName(), FullMonthName(month),
-                                     QString::number(year)));
+    days->setAccessibleName(
+        QStringLiteral("%1, %2 %3")
+            .arg(MV->accessibleName(), FullMonthName(month), QString::number(year)));
     // One entry a sentence: "December 21, 2007: Yule."
     QString festivals = lblDisp->text().trimmed();
     festivals.replace(QStringLiteral("\r\n\r\n"), QStringLiteral(". "));

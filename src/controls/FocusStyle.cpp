@@ -37,14 +37,15 @@ void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
                          option->palette.color(QPalette::Base));
 }
 
-void FocusStyle::drawControl(ControlElement element, const QStyleOption* option,
-                             QPainter* painter, const QWidget* widget) const
+void FocusStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const
 {
     QProxyStyle::drawControl(element, option, painter, widget);
     if (element != CE_PushButton || !(option->state & State_HasFocus))
         return;
     // One pixel closer to the edge than Fusion's own mark, so that the caption
     // keeps its room on low buttons.
-    const QRect rect = subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(-1, -1, 1, 1);
+    const QRect rect =
+        subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(-1, -1, 1, 1);
     FocusRing::paint(*painter, rect, option->palette.color(QPalette::Button));
 }

@@ -12,7 +12,8 @@ class LinkLabel : public QLabel
 public:
     enum class Cursor { Hand, CoBrand };
 
-    explicit LinkLabel(const QString& text, QWidget* parent = nullptr, Cursor cursor = Cursor::Hand);
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr,
+                       Cursor cursor = Cursor::Hand);
 
     // Shrinks or grows the label to its text on one line, keeping its top left.
     void sizeToText();

@@ -5,6 +5,4 @@ UnframedGroup::UnframedGroup(const QString& title, QWidget* parent) : QGroupBox(
     setFocusPolicy(Qt::NoFocus);
 }
 
-void UnframedGroup::paintEvent(QPaintEvent*)
-{
-}
+void UnframedGroup::paintEvent(QPaintEvent*) {}

@@ -36,8 +36,8 @@ QString SettingsStore::applicationName()
 {
     // Taken from the file, not from QCoreApplication::applicationName(), which
     // anything may set: the store must not move when the program's title does.
-    const QString path = QCoreApplication::instance() ? QCoreApplication::applicationFilePath()
-                                                      : QString();
+    const QString path =
+        QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
     const QString name = QFileInfo(path).completeBaseName();
     return name.isEmpty() ? QCoreApplication::applicationName() : name;
 }

@@ -39,7 +39,7 @@ bool SingleInstanceLock::lockFileIsUnreadableAndOld() const
     const QFileInfo info(lockFilePath);
     constexpr qint64 settleMs = 10'000;
     return info.exists()
-        && qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > settleMs;
+           && qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > settleMs;
 }
 
 QString SingleInstanceLock::defaultLockFilePath()

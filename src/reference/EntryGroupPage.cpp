@@ -61,7 +61,7 @@ void EntryGroupPage::addEntry(const ReferenceContent::Group& group, int position
 
     auto* label = new QLabel(frame);
     label->setObjectName(arrayName(group.labelArrayName, position));
-    label->setTextFormat(Qt::PlainText);   // "&" is shown as it stands
+    label->setTextFormat(Qt::PlainText); // "&" is shown as it stands
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(Look::verdana(9));

@@ -16,8 +16,8 @@ InformationPage::InformationPage(QWidget* pageFrame) : QWidget(pageFrame)
                                ReferenceContent::LongIntroduction);
 }
 
-QLabel* InformationPage::introductionLabel(QWidget* parent, const char* name,
-                                           const QRect& geometry, int introduction)
+QLabel* InformationPage::introductionLabel(QWidget* parent, const char* name, const QRect& geometry,
+                                           int introduction)
 {
     // The window's own font, not the larger one of the entry texts.
     auto* label = new QLabel(parent);

@@ -22,16 +22,16 @@ public:
 
     struct Group
     {
-        const char* resourceName;   // folder under :/reference/texts and :/reference/pictures
+        const char* resourceName; // folder under :/reference/texts and :/reference/pictures
         const char* tabControlName;
         const char* labelArrayName;
-        QRect rectangle;            // of the tab control in its page, in pixels
+        QRect rectangle; // of the tab control in its page, in pixels
         int tabsPerRow;
-        QRect entryFrame;           // in the tab control, in pixels
-        int firstFrameIndex;        // fraContainer index of entry 0
+        QRect entryFrame; // in the tab control, in pixels
+        int firstFrameIndex; // fraContainer index of entry 0
         bool hasPictures;
-        QRect picture;              // in the entry frame, in pixels
-        int firstPictureIndex;      // imgPictures index of entry 0
+        QRect picture; // in the entry frame, in pixels
+        int firstPictureIndex; // imgPictures index of entry 0
         int entrySelectedAtLoad;
         std::span<const Entry> entries;
 

@@ -39,8 +39,8 @@ FullBrandFrame::FullBrandFrame(QWidget* parent, const QRect& frameRect, const QR
     setGeometry(frameRect);
 
     // The stored order puts the full-brand label in front.
-    cobrand = makeOutreachLabel(CobrandCaption, "lblCobrand", LinkLabel::Cursor::CoBrand,
-                                labelRect, this);
+    cobrand = makeOutreachLabel(CobrandCaption, "lblCobrand", LinkLabel::Cursor::CoBrand, labelRect,
+                                this);
     fullBrand = makeOutreachLabel(FullBrandCaption, "lblFullBrand", LinkLabel::Cursor::Hand,
                                   labelRect, this);
     connect(cobrand, &LinkLabel::clicked, this, [] { modHelp::OpenCoBrandPage(); });

@@ -101,8 +101,7 @@ frmAbout::frmAbout(QWidget* owner)
     rule->setObjectName(QStringLiteral("Line1"));
     rule->setFrameStyle(QFrame::NoFrame);
     Look::paint(rule, Look::White, Look::White);
-    rule->setGeometry(Twips::toPixels(-15), Twips::toPixels(2640),
-                      Twips::toPixels(7080 + 15), 2);
+    rule->setGeometry(Twips::toPixels(-15), Twips::toPixels(2640), Twips::toPixels(7080 + 15), 2);
 
     setTabOrder(cmdOK, lblHomePage);
     setTabOrder(lblHomePage, lblCoBrand);

@@ -45,8 +45,7 @@ namespace {
 const QColor CheckBlue(0, 0, 192);
 
 // A navy frame with its caption in white bold; the controls inside set their own fonts.
-QGroupBox* makeNavyFrame(const char* name, const char* caption, const QRect& rect,
-                         QWidget* parent)
+QGroupBox* makeNavyFrame(const char* name, const char* caption, const QRect& rect, QWidget* parent)
 {
     auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
     frame->setObjectName(QString::fromLatin1(name));
@@ -160,10 +159,10 @@ void frmExitScreen::buildReferralFrame()
     using namespace modTellAFriend;
     referralBoxes = new PlaceholderBoxes(this);
     Frame2 = makeNavyFrame("Frame2", "Refer A Friend", Twips::rect(120, 3240, 7065, 1455), this);
-    txtName = makeReferralBox("txtName", YourNamePlaceholder, Twips::rect(85, 360, 3375, 285),
-                              Frame2);
-    txtEmail = makeReferralBox("txtEmail", YourEmailPlaceholder,
-                               Twips::rect(3600, 360, 3375, 285), Frame2);
+    txtName =
+        makeReferralBox("txtName", YourNamePlaceholder, Twips::rect(85, 360, 3375, 285), Frame2);
+    txtEmail = makeReferralBox("txtEmail", YourEmailPlaceholder, Twips::rect(3600, 360, 3375, 285),
+                               Frame2);
     txtFriendName = makeReferralBox("txtFriendName", FriendNamePlaceholder,
                                     Twips::rect(85, 720, 3375, 285), Frame2);
     txtFriendEmail = makeReferralBox("txtFriendEmail", FriendEmailPlaceholder,
@@ -193,8 +192,8 @@ void frmExitScreen::buildReferralFrame()
     txtEmail->installEventFilter(this);
     txtFriendEmail->installEventFilter(this);
     const std::pair<QWidget*, const char*> boxes[] = {
-        {txtName, YourNamePlaceholder},           {txtEmail, YourEmailPlaceholder},
-        {txtFriendName, FriendNamePlaceholder},   {txtFriendEmail, FriendEmailPlaceholder},
+        {txtName, YourNamePlaceholder},         {txtEmail, YourEmailPlaceholder},
+        {txtFriendName, FriendNamePlaceholder}, {txtFriendEmail, FriendEmailPlaceholder},
         {txtMessage, YourMessagePlaceholder},
     };
     for (const auto& [box, placeholder] : boxes)
@@ -228,10 +227,9 @@ void frmExitScreen::buildSoftwaresFrame()
 
 void frmExitScreen::setTabOrderChain()
 {
-    const QList<QWidget*> chain = {cmdClose,       Check1,        picExitScreenIcon,
-                                   txtName,        cmdSubmit,     txtEmail,
-                                   txtFriendEmail, txtFriendName, txtMessage,
-                                   lblGoToHome};
+    const QList<QWidget*> chain = {cmdClose,   Check1,     picExitScreenIcon, txtName,
+                                   cmdSubmit,  txtEmail,   txtFriendEmail,    txtFriendName,
+                                   txtMessage, lblGoToHome};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }

@@ -20,12 +20,33 @@ void OpenWebPage(const QString& address)
     System().openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
-void OpenHomePage() { OpenWebPage(PageAddress(QStringLiteral("home-page"))); }
-void OpenOnlineHelp() { OpenWebPage(PageAddress(QStringLiteral("help-web-page"))); }
-void OpenDownloadPage() { OpenWebPage(PageAddress(QStringLiteral("download-web-page"))); }
-void OpenDonatePage() { OpenWebPage(PageAddress(QStringLiteral("donate"))); }
-void OpenCoBrandPage() { OpenWebPage(PageAddress(QStringLiteral("co-brand"))); }
-void OpenFullBrandPage() { OpenWebPage(PageAddress(QStringLiteral("fully-branded"))); }
-void OpenSoftwaresPage() { OpenWebPage(PageAddress(QStringLiteral("quillmeresoftwares"))); }
+void OpenHomePage()
+{
+    OpenWebPage(PageAddress(QStringLiteral("home-page")));
+}
+void OpenOnlineHelp()
+{
+    OpenWebPage(PageAddress(QStringLiteral("help-web-page")));
+}
+void OpenDownloadPage()
+{
+    OpenWebPage(PageAddress(QStringLiteral("download-web-page")));
+}
+void OpenDonatePage()
+{
+    OpenWebPage(PageAddress(QStringLiteral("donate")));
+}
+void OpenCoBrandPage()
+{
+    OpenWebPage(PageAddress(QStringLiteral("co-brand")));
+}
+void OpenFullBrandPage()
+{
+    OpenWebPage(PageAddress(QStringLiteral("fully-branded")));
+}
+void OpenSoftwaresPage()
+{
+    OpenWebPage(PageAddress(QStringLiteral("quillmeresoftwares")));
+}
 
 } // namespace modHelp

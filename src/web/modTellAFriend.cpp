@@ -35,8 +35,8 @@ QString BuildReferralAddress()
     };
     QString address = modHelp::PageAddress(QString::fromLatin1(ReferralPageKey));
     for (const auto& [name, value] : values)
-        address += QLatin1Char('&') + QLatin1String(name) + QLatin1Char('=')
-                   + EncodeQueryValue(*value);
+        address +=
+            QLatin1Char('&') + QLatin1String(name) + QLatin1Char('=') + EncodeQueryValue(*value);
     // The folder address is ours and already valid inside a query: it goes as it is.
     address += QStringLiteral("&taf6=") + modHelp::ProductFolderAddress();
     return address;
