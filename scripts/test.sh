@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test in three passes:
+# Installs what is missing, then builds and runs every test in four passes:
 #   1. the release-like build with warnings as errors: unit, widget and end-to-end tests;
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. the libFuzzer targets (clang), each for a bounded number of runs.
+#   3. the libFuzzer targets (clang), each for a bounded number of runs;
+#   4. the Windows build (scripts/build-windows.sh): the unit tests and, from its setup
+#      program, the installed program under Wine. The first run on a machine builds Qt
+#      for Windows (half an hour); later runs reuse it.
 # VELLORAN_TEST_PASSES picks passes, e.g. "main" for a quick run (default: all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --test
-passes=${VELLORAN_TEST_PASSES:-main sanitize fuzz}
+passes=${VELLORAN_TEST_PASSES:-main sanitize fuzz windows}
 jobs=$(nproc)
 
 run_pass() { # build-dir, then extra cmake arguments
@@ -37,6 +40,9 @@ for pass in $passes; do
             -DVELLORAN_TESTS=OFF >/dev/null
         cmake --build build/fuzz --parallel "$jobs" --target settings_codec_fuzzer referral_address_fuzzer
         ctest --test-dir build/fuzz -L fuzz --output-on-failure ;;
+    windows)
+        scripts/build-windows.sh --tests
+        ctest --test-dir build/windows --output-on-failure --timeout 600 ;;
     *)
         echo "unknown test pass: $pass" >&2; exit 2 ;;
     esac

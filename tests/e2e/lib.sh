@@ -72,11 +72,23 @@ app_start() {
     E2E_PIDS+=("$APP_PID")
 }
 
-# Waits up to 15 s for a visible window whose title matches; prints its id.
+# Waits up to 15 s (or the given tenths of a second) for a visible window whose
+# title matches; prints its id.
 wait_for_window() {
     local title=$1 id
-    for _ in $(seq 150); do
+    for _ in $(seq "${2:-150}"); do
         id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+        if [[ -n "$id" ]]; then echo "$id"; return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits for the visible "Velloran v1.95" window that is not the given one.
+wait_for_other_window() {
+    local old=$1 id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name '^Velloran v1.95$' 2>/dev/null | grep -vx "$old" | head -n 1 || true)
         if [[ -n "$id" ]]; then echo "$id"; return 0; fi
         sleep 0.1
     done
@@ -106,6 +118,15 @@ wait_for_exit() {
     return 1
 }
 
+# Waits for the program started last to end, which the given action should have
+# done, with status 0.
+expect_status_zero() {
+    wait_for_exit "$APP_PID" || fail "$1 did not end the program"
+    local status=0
+    wait "$APP_PID" || status=$?
+    [[ $status -eq 0 ]] || fail "$1 ended the program with status $status"
+}
+
 # Waits up to 10 s for the fake browser to have received N addresses.
 wait_for_opened() {
     local count=$1
@@ -114,6 +135,15 @@ wait_for_opened() {
         sleep 0.1
     done
     return 1
+}
+
+# A stored setting's text decoded: each Windows-1252 code shifted down by 85. The
+# five codes that the page leaves unassigned stand for themselves, as on Windows.
+decode_setting() {
+    /usr/bin/python3 -c 'import sys
+undefined = {0x81, 0x8D, 0x8F, 0x90, 0x9D}
+codes = [ord(c) if ord(c) in undefined else c.encode("cp1252")[0] for c in sys.argv[1]]
+print(bytes(code - 85 for code in codes).decode("cp1252"))' "$1"
 }
 
 # Starts the accessibility bus and makes the program put its controls on it.

@@ -46,24 +46,6 @@ type_text() { xdotool type --delay 60 "$1"; }
 # key of its own before the program starts.
 xmodmap -e 'keycode 93 = odiaeresis Odiaeresis' 
 
-# Waits for the visible "Velloran v1.95" window that is not the given one.
-wait_for_other_window() {
-    local old=$1 id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name '^Velloran v1.95$' 2>/dev/null | grep -vx "$old" | head -n 1 || true)
-        if [[ -n "$id" ]]; then echo "$id"; return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-
-expect_status_zero() {
-    wait_for_exit "$APP_PID" || fail "$1 did not end the program"
-    local status=0
-    wait "$APP_PID" || status=$?
-    [[ $status -eq 0 ]] || fail "$1 ended the program with status $status"
-}
-
 # --- First run: File > Exit, the referral form, then the exit window's close box.
 app_start
 main_window=$(wait_for_window "Velloran v1.95") || fail "the main window did not appear"

@@ -13,18 +13,7 @@ KEY='%U2122%CA%C7%B6%C9%BE%C4%C3'
 
 # The value under the key, decoded: each Windows-1252 code shifted down by 85.
 stored_date() {
-    /usr/bin/python3 - "$SETTINGS" "$KEY" <<'PY'
-import sys
-path, key = sys.argv[1], sys.argv[2]
-undefined = {0x81, 0x8D, 0x8F, 0x90, 0x9D}   # kept as C1 controls, as Windows does
-for line in open(path, encoding="utf-8"):
-    if line.startswith(key + "="):
-        value = line[len(key) + 1:].rstrip("\n")
-        if value.startswith('"') and value.endswith('"'):
-            value = value[1:-1]
-        codes = [ord(c) if ord(c) in undefined else c.encode("cp1252")[0] for c in value]
-        print(bytes(code - 85 for code in codes).decode("cp1252"))
-PY
+    decode_setting "$(sed -n "s/^$KEY=\"\?\([^\"]*\)\"\?\$/\1/p" "$SETTINGS")"
 }
 
 # Stores a date encoded under the key, as an earlier run would have.
