@@ -63,7 +63,7 @@ add_custom_target(velloran_runtime ALL DEPENDS ${runtime})
 # The setup program: 64-bit (a 32-bit one would need 32-bit Windows support to install anything),
 # into Program Files\Velloran, with a Start-menu shortcut and an uninstaller. The uninstaller
 # leaves the user's settings in the registry alone.
-set(CMAKE_INSTALL_BINDIR . CACHE PATH "Folder of the program file")
+set(CMAKE_INSTALL_BINDIR .) # the program file at the top, beside its libraries
 set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_FILE_NAME Velloran-${PROJECT_VERSION}-win64)
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
