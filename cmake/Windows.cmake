@@ -65,7 +65,8 @@ add_custom_target(velloran_runtime ALL DEPENDS ${runtime})
 # leaves the user's settings in the registry alone.
 set(CMAKE_INSTALL_BINDIR .) # the program file at the top, beside its libraries
 set(CPACK_GENERATOR NSIS)
-set(CPACK_PACKAGE_FILE_NAME Velloran-${PROJECT_VERSION}-win64)
+set(VELLORAN_SETUP_NAME Velloran-${PROJECT_VERSION}-win64) # the tests install it
+set(CPACK_PACKAGE_FILE_NAME ${VELLORAN_SETUP_NAME})
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME Velloran)
