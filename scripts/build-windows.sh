@@ -11,22 +11,7 @@ project=$PWD
 jobs=$(nproc)
 
 qt_version=6.4.2
-packages=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine64 wine fonts-wine nsis qt6-base-dev qt6-base-dev-tools imagemagick icoutils)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    as_root=()
-    [[ $(id -u) -eq 0 ]] || as_root=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${as_root[@]}" apt-get -o DPkg::Lock::Timeout=1200 update -qq
-    "${as_root[@]}" apt-get -o DPkg::Lock::Timeout=1200 install -y -qq --no-install-recommends \
-        "${missing[@]}"
-fi
+scripts/setup.sh --windows
 host_qt=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 if [[ $host_qt != "$qt_version"+* ]]; then
     echo "The host Qt must be $qt_version for the cross build's tools, not $host_qt" >&2
