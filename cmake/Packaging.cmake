@@ -37,7 +37,9 @@ month calendar, and offers reference pages on the festive seasons, the elements,
 and the goddesses.")
 set(CPACK_PACKAGE_CONTACT "Velloran maintainers <velloran@tarrowmoor.com>")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Velloran")
-set(CPACK_GENERATOR "DEB")
+if(NOT WIN32) # Windows.cmake chose the setup program
+  set(CPACK_GENERATOR "DEB")
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build (and, with --test, the tests) need,
-# but only those that are missing. Runs as root, or through sudo where it exists.
+# Installs the Debian packages that the build (and, with --test, the tests; with
+# --windows, the Windows build) need, but only those that are missing. Runs as root,
+# or through sudo where it exists.
 set -euo pipefail
 
 # file and dpkg-dev let cpack build the .deb and find its library dependencies.
@@ -13,6 +14,12 @@ if [[ "${1:-}" == "--test" ]]; then
                mutter xwayland weston qt6-wayland wmctrl)
     # Orca alone: its recommends would bring speech synthesis and a desktop's worth more.
     bare_packages+=(orca)
+fi
+if [[ "${1:-}" == "--windows" ]]; then
+    # The cross build (scripts/build-windows.sh): MinGW-w64, the tools that fetch and build Qt,
+    # Wine to run what was built, NSIS and icoutils for the setup program and its icon.
+    bare_packages+=(ninja-build dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                    wine64 wine fonts-wine nsis icoutils)
 fi
 
 missing_of() {

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test in three passes, each
-# a preset of CMakePresets.json:
+# Installs what is missing, then builds and runs every test in four passes, the
+# first three presets of CMakePresets.json:
 #   1. main: the release-like build with warnings as errors: unit, widget and
 #      end-to-end tests, after a check that the sources keep the house format;
 #   2. sanitize: the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. fuzz: the libFuzzer targets (clang), each for a bounded number of runs.
+#   3. fuzz: the libFuzzer targets (clang), each for a bounded number of runs;
+#   4. windows: the Windows build (scripts/build-windows.sh): the unit tests and, from its
+#      setup program, the installed program under Wine. The first run on a machine builds
+#      Qt for Windows (half an hour); later runs reuse it.
 # VELLORAN_TEST_PASSES picks passes, e.g. "main" for a quick run (default: all).
 #
 # The sanitize preset's options: leaks inside the system's font and accessibility
@@ -15,7 +18,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --test
-passes=${VELLORAN_TEST_PASSES:-main sanitize fuzz}
+passes=${VELLORAN_TEST_PASSES:-main sanitize fuzz windows}
 
 run_pass() { # preset
     cmake --preset "$1" >/dev/null
@@ -31,6 +34,9 @@ for pass in $passes; do
         run_pass main ;;
     sanitize|fuzz)
         run_pass "$pass" ;;
+    windows)
+        scripts/build-windows.sh --tests
+        ctest --test-dir build/windows --output-on-failure --timeout 600 ;;
     *)
         echo "unknown test pass: $pass" >&2; exit 2 ;;
     esac

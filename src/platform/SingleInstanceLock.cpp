@@ -45,8 +45,13 @@ bool SingleInstanceLock::lockFileIsUnreadableAndOld() const
 QString SingleInstanceLock::defaultLockFilePath()
 {
     // The runtime folder is per user; the temporary folder is the fallback where
-    // there is none, with the user's name to keep users apart.
+    // there is none, with the user's name to keep users apart. Windows has none:
+    // Qt names the home folder there, which is no place for a lock file.
+#ifdef Q_OS_WIN
+    QString folder;
+#else
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
     QString name = QStringLiteral("velloran.lock");
     if (folder.isEmpty()) {
         folder = QDir::tempPath();

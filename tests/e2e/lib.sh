@@ -88,11 +88,11 @@ app_start() {
     APP_PID=$LAUNCHED
 }
 
-# Waits up to 15 s for a visible window whose title matches, other than the
-# one given if any; prints its id.
+# Waits up to 15 s (or the tenths of a second given) for a visible window whose
+# title matches, other than the one given if any; prints its id.
 wait_for_window() {
     local title=$1 old=${2:-none} id
-    for _ in $(seq 150); do
+    for _ in $(seq "${3:-150}"); do
         id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | grep -vx "$old" | head -n 1 || true)
         if [[ -n "$id" ]]; then echo "$id"; return 0; fi
         sleep 0.1
@@ -124,6 +124,11 @@ expect_status_zero() {
     wait "$pid" || status=$?
     [[ $status -eq 0 ]] || fail "$what ended the program with status $status"
 }
+
+# A date as the settings store keeps it: each character's Windows-1252 code plus
+# 85, so "/" and the digits 0 to 9 become these characters (0x8D, for 8, is
+# unassigned in the code page and stays the C1 control).
+encoded() { LC_ALL=C.UTF-8 sed "y|/0123456789|„…†‡ˆ‰Š‹Œ"$'\xc2\x8d'"Ž|" <<<"$1"; }
 
 # Waits up to 10 s for the fake browser to have received N addresses.
 opened_at_least() { [[ $(wc -l <"$OPENED") -ge $1 ]]; }

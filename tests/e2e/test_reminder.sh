@@ -11,10 +11,6 @@ SETTINGS=$XDG_CONFIG_HOME/velloran.conf
 # "Duration" encoded, as the INI file escapes it.
 KEY='%U2122%CA%C7%B6%C9%BE%C4%C3'
 
-# A date as the store keeps it: each character's Windows-1252 code plus 85, so
-# "/" and the digits 0 to 9 become these characters (0x8D, for 8, is unassigned
-# in the code page and stays the C1 control).
-encoded() { LC_ALL=C.UTF-8 sed "y|/0123456789|„…†‡ˆ‰Š‹Œ"$'\xc2\x8d'"Ž|" <<<"$1"; }
 stored() { sed -n "s/^$KEY=\"\?\([^\"]*\)\"\?\$/\1/p" "$SETTINGS"; }
 # Stores a date under the key, as an earlier run would have.
 store_date() { printf '[Settings]\n%s=%s\n' "$KEY" "$(encoded "$1")" >"$SETTINGS"; }

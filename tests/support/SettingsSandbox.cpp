@@ -1,5 +1,7 @@
 #include "SettingsSandbox.h"
 
+#include "web/SettingsStore.h"
+
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -14,6 +16,12 @@ QString UseFreshSettingsStore()
     auto fresh = std::make_unique<QTemporaryDir>();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fresh->path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, fresh->path());
+#ifdef Q_OS_WIN
+    // The registry cannot be moved into a folder: the program's own key is emptied instead.
+    QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + SettingsStore::applicationName(),
+              QSettings::NativeFormat)
+        .clear();
+#endif
     folder = std::move(fresh);
     return folder->path();
 }
