@@ -6,10 +6,12 @@
 
 namespace {
 
+// The tables are laid out by hand, a row for each entry or setting.
+// clang-format off
 constexpr ReferenceContent::Entry FestiveSeasonEntries[] = {
-    {"Yule", 975, 9700},     {"Candlemas", 1095, 9705}, {"Eostar", 855, 9705},
-    {"Samhain", 1455, 9705}, {"Mabon", 975, 9705},      {"Litha", 1215, 9705},
-    {"Beltan", 1335, 9705},  {"Lughnasad", 495, 9700},
+    {"Yule", 975, 9700},      {"Candlemas", 1095, 9705}, {"Eostar", 855, 9705},
+    {"Samhain", 1455, 9705},  {"Mabon", 975, 9705},      {"Litha", 1215, 9705},
+    {"Beltan", 1335, 9705},   {"Lughnasad", 495, 9700},
 };
 
 constexpr ReferenceContent::Entry ElementEntries[] = {
@@ -33,72 +35,46 @@ constexpr ReferenceContent::Entry GodEntries[] = {
 };
 
 constexpr ReferenceContent::Entry GoddessEntries[] = {
-    {"Arianrhod", 1095, 7995},           {"Badb", 1455, 7995}, {"Brighit or Brigit", 1575, 7995},
-    {"Caridwen or Hen Wen", 1335, 7995}, {"Danu", 1095, 7995}, {"Epona", 1575, 7995},
+    {"Arianrhod", 1095, 7995},           {"Badb", 1455, 7995},
+    {"Brighit or Brigit", 1575, 7995},   {"Caridwen or Hen Wen", 1335, 7995},
+    {"Danu", 1095, 7995},                {"Epona", 1575, 7995},
 };
 
 } // namespace
 
 const ReferenceContent::Group ReferenceContent::FestiveSeasons{
-    "festive-seasons",
-    "SSTFestiveSeasons",
-    "lblFestiveSeasons",
-    Twips::rect(120, 1275, 9900, 2950),
-    8,
-    Twips::rect(0, 300, 10100, 2700),
-    3,
-    false,
-    QRect(),
-    -1,
-    0,
-    FestiveSeasonEntries,
+    "festive-seasons", "SSTFestiveSeasons", "lblFestiveSeasons",
+    Twips::rect(120, 1275, 9900, 2950), 8,
+    Twips::rect(0, 300, 10100, 2700), 3,
+    false, QRect(), -1,
+    0, FestiveSeasonEntries,
 };
 
 const ReferenceContent::Group ReferenceContent::Elements{
-    "elements",
-    "SSTElements",
-    "lblElements",
-    Twips::rect(120, 240, 9900, 3800),
-    5,
-    Twips::rect(0, 300, 10100, 3500),
-    12,
-    true,
-    Twips::rect(8600, 120, 1200, 1350),
-    0,
-    4,
-    ElementEntries,
+    "elements", "SSTElements", "lblElements",
+    Twips::rect(120, 240, 9900, 3800), 5,
+    Twips::rect(0, 300, 10100, 3500), 12,
+    true, Twips::rect(8600, 120, 1200, 1350), 0,
+    4, ElementEntries,
 };
 
 // Two rows of tabs: the entry frames start lower to clear both.
 const ReferenceContent::Group ReferenceContent::Gods{
-    "gods",
-    "SSTGods",
-    "lblGods",
-    Twips::rect(120, 240, 9900, 4005),
-    6,
-    Twips::rect(0, 600, 10100, 3400),
-    18,
-    true,
-    Twips::rect(8400, 120, 1455, 1995),
-    5,
-    11,
-    GodEntries,
+    "gods", "SSTGods", "lblGods",
+    Twips::rect(120, 240, 9900, 4005), 6,
+    Twips::rect(0, 600, 10100, 3400), 18,
+    true, Twips::rect(8400, 120, 1455, 1995), 5,
+    11, GodEntries,
 };
 
 const ReferenceContent::Group ReferenceContent::Goddesses{
-    "goddesses",
-    "SSTGoddesses",
-    "lblGoddesses",
-    Twips::rect(120, 240, 9900, 4005),
-    6,
-    Twips::rect(0, 300, 10100, 3700),
-    31,
-    true,
-    Twips::rect(8400, 120, 1455, 1995),
-    17,
-    0,
-    GoddessEntries,
+    "goddesses", "SSTGoddesses", "lblGoddesses",
+    Twips::rect(120, 240, 9900, 4005), 6,
+    Twips::rect(0, 300, 10100, 3700), 31,
+    true, Twips::rect(8400, 120, 1455, 1995), 17,
+    0, GoddessEntries,
 };
+// clang-format on
 
 QString ReferenceContent::textPath(const char* group, int position)
 {
