@@ -1,6 +1,6 @@
 #include "SettingsSandbox.h"
 
-#include "web/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
