@@ -32,7 +32,7 @@ double contrast(QRgb first, QRgb second)
 // The iterators compare by count and tell the colour.
 QRgb mostCommon(const QHash<QRgb, int>& counts)
 {
-    return std::max_element(counts.cbegin(), counts.cend()).key();
+    return counts.isEmpty() ? 0 : std::max_element(counts.cbegin(), counts.cend()).key();
 }
 
 // An area of a control (by default all it shows) as its window draws it.
