@@ -102,6 +102,9 @@ void frmMain::buildPages(QWidget* client)
     mainTabs->setPalette(tabColours);
     // Only the tabs are teal: the buttons on the pages stay plain push buttons.
     mainTabs->setTabColours(QColor(24, 96, 96), Look::White);
+    // Six captions of different lengths: each tab as wide as its caption needs, so that
+    // none has to break into two lines.
+    mainTabs->setTabWidthsFollowCaptions(true);
 
     for (int frameIndex = 0; frameIndex <= 36; ++frameIndex)
         pageFrames.append(nullptr);

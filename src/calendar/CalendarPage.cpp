@@ -28,6 +28,9 @@ struct YearOption
     int left;
 };
 constexpr YearOption YearOptions[] = {{"2006", 6720}, {"2007", 7740}, {"2008", 8760}};
+// The month label's room, from the right edge of "<" to the left edge of ">".
+constexpr int MonthRoomLeft = 7020 + 400;
+constexpr int MonthRoomRight = 8790;
 constexpr int YearTop = 2880;
 constexpr int YearWidth = 800;
 constexpr int YearHeight = 255;
@@ -100,7 +103,9 @@ void CalendarPage::buildMonthAndYear()
     lblMonth->setFont(Look::verdana(8.25, true));
     lblMonth->setAlignment(Qt::AlignCenter);
     Look::transparent(lblMonth, Look::White);
-    lblMonth->setGeometry(Twips::rect(7605, 2385, 1005, 195));
+    // Centred where it is described, with all the room between "<" and ">": some
+    // languages' month names are far longer than the English ones.
+    lblMonth->setGeometry(Twips::rect(MonthRoomLeft, 2280, MonthRoomRight - MonthRoomLeft, 400));
 
     cmdMonthNext =
         makeButton(QStringLiteral(">"), "cmdMonthNext", Twips::rect(8790, 2280, 400, 400), this);
@@ -141,6 +146,8 @@ void CalendarPage::buildMonthAndYear()
 
 void CalendarPage::setMonthCaption(const QString& monthName)
 {
+    // A name too long even for that room is set a little smaller rather than cut.
+    lblMonth->setFont(Look::fontFitting(Look::verdana(8.25, true), monthName, lblMonth->width()));
     lblMonth->announce(monthName);
 }
 

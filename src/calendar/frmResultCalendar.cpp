@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 
 const char* const frmResultCalendar::StartText = "Display Festivals";
 const char* const frmResultCalendar::Explanation =
@@ -75,13 +76,25 @@ void frmResultCalendar::buildControls(QWidget* client)
 {
     Label14 = new ForumBanner(client, Twips::rect(990, 60, 5190, 390));
 
-    lblDisp = new QLabel(QString::fromUtf8(StartText), client);
+    // A month block taller than its box in some font scrolls, and only then, rather
+    // than losing its last festivals below the edge.
+    festivalArea = new QScrollArea(client);
+    festivalArea->setObjectName(QStringLiteral("festivalArea"));
+    festivalArea->setFrameShape(QFrame::NoFrame);
+    festivalArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    festivalArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    festivalArea->setWidgetResizable(true);
+    festivalArea->setFocusPolicy(Qt::NoFocus);
+    Look::paint(festivalArea->viewport(), Look::DarkTeal, Look::Yellow);
+    festivalArea->setGeometry(Twips::rect(150, 720, 3855, 3615));
+
+    lblDisp = new QLabel(QString::fromUtf8(StartText));
     lblDisp->setObjectName(QStringLiteral("lblDisp"));
     lblDisp->setTextFormat(Qt::PlainText);
     lblDisp->setWordWrap(true);
     lblDisp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::paint(lblDisp, Look::DarkTeal, Look::Yellow);
-    lblDisp->setGeometry(Twips::rect(150, 720, 3855, 3615));
+    festivalArea->setWidget(lblDisp);
 
     Label1 = new QLabel(QString::fromUtf8(Explanation), client);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -90,7 +103,9 @@ void frmResultCalendar::buildControls(QWidget* client)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setFont(Look::verdana(8.25, true));
     Look::transparent(Label1, Look::White);
-    Label1->setGeometry(Twips::rect(4125, 720, 2880, 1215));
+    // Down to the month view rather than the described 1215 twips: the sixth line of
+    // a font that sets its lines a little further apart still finds room.
+    Label1->setGeometry(Twips::rect(4125, 720, 2880, 2025 - 720 - 15));
 
     MV = new QCalendarWidget(client);
     MV->setObjectName(QStringLiteral("MV"));

@@ -7,6 +7,7 @@ class FullBrandFrame;
 class QCalendarWidget;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 // Shows the festivals of the month chosen on the calendar page beside a month
 // view of that month. It stands in for the main window while it is open: every
@@ -51,6 +52,7 @@ private:
     void BackSequence();
 
     ForumBanner* Label14 = nullptr;
+    QScrollArea* festivalArea = nullptr;
     QLabel* lblDisp = nullptr;
     QLabel* Label1 = nullptr;
     QCalendarWidget* MV = nullptr;

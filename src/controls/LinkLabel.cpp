@@ -1,6 +1,7 @@
 #include "controls/LinkLabel.h"
 
 #include "controls/FocusRing.h"
+#include "controls/Look.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -22,12 +23,7 @@ void LinkLabel::sizeToText()
 
 void LinkLabel::sizeToTextWithin(int maxWidth)
 {
-    QFont shrunk = font();
-    constexpr qreal smallestReadable = 6.0;
-    while (QFontMetrics(shrunk).horizontalAdvance(text()) + 2 > maxWidth
-           && shrunk.pointSizeF() - 0.25 >= smallestReadable)
-        shrunk.setPointSizeF(shrunk.pointSizeF() - 0.25);
-    setFont(shrunk);
+    setFont(Look::fontFitting(font(), text(), maxWidth - 2));
     sizeToText();
 }
 

@@ -1,6 +1,7 @@
 #include "controls/Look.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPalette>
 #include <QWidget>
 
@@ -14,6 +15,39 @@ QFont verdana(qreal pointSize, bool bold, bool underline)
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
+}
+
+namespace {
+
+// Quarter point by quarter point, no smaller than still reads.
+template <class Fits>
+QFont shrunkUntil(const QFont& font, Fits fits)
+{
+    QFont shrunk = font;
+    constexpr qreal smallestReadable = 6.0;
+    while (!fits(QFontMetrics(shrunk)) && shrunk.pointSizeF() - 0.25 >= smallestReadable)
+        shrunk.setPointSizeF(shrunk.pointSizeF() - 0.25);
+    return shrunk;
+}
+
+} // namespace
+
+QFont fontFitting(const QFont& font, const QString& text, int width)
+{
+    const int room = width - width / 50;
+    return shrunkUntil(
+        font, [&](const QFontMetrics& metrics) { return metrics.horizontalAdvance(text) <= room; });
+}
+
+QFont fontFittingBox(const QFont& font, const QString& text, QSize box)
+{
+    const int room = box.width() - box.width() / 50;
+    return shrunkUntil(font, [&](const QFontMetrics& metrics) {
+        const int pitch = metrics.lineSpacing();
+        const int height =
+            metrics.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, text).height();
+        return (height + pitch - 1) / pitch * (pitch + 1) <= box.height();
+    });
 }
 
 void paint(QWidget* widget, const QColor& background, const QColor& text)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QSize>
 
 class QWidget;
 
@@ -20,6 +21,13 @@ inline const QColor ButtonFace(239, 239, 239);
 
 // "Verdana" at the given size; fontconfig substitutes where it is not installed.
 QFont verdana(qreal pointSize = 8.25, bool bold = false, bool underline = false);
+
+// The font, shrunk in quarter points as far as 6 pt if need be, in which the text
+// fits the width on one line, with a fiftieth of the width to spare for a font
+// that draws a little wider than it measures.
+QFont fontFitting(const QFont& font, const QString& text, int width);
+// The same for a text that wraps in a box, with a pixel to spare on every line too.
+QFont fontFittingBox(const QFont& font, const QString& text, QSize box);
 
 // Fills the widget with a flat background and sets its text colour.
 void paint(QWidget* widget, const QColor& background, const QColor& text);

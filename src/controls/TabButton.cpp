@@ -21,9 +21,28 @@ void TabButton::setSelected(bool isNowSelected)
     update();
 }
 
+namespace {
+
+// Between the tab's outline and the focus ring, and between the ring and the caption.
+constexpr int RingInset = 1;
+constexpr int CaptionInset = RingInset + FocusRing::Thickness;
+
+} // namespace
+
 QSize TabButton::sizeHint() const
 {
-    return QSize(fontMetrics().horizontalAdvance(text()) + 16, fontMetrics().height() + 8);
+    return QSize(widthForCaption(), fontMetrics().height() + 2 * CaptionInset);
+}
+
+QRect TabButton::captionArea() const
+{
+    return rect().adjusted(CaptionInset, CaptionInset, -CaptionInset, -CaptionInset);
+}
+
+int TabButton::widthForCaption() const
+{
+    // A little air either side, so the caption never touches the ring.
+    return QFontMetrics(captionFont()).horizontalAdvance(text()) + 2 * CaptionInset + 4;
 }
 
 void TabButton::paintEvent(QPaintEvent*)
@@ -51,11 +70,9 @@ void TabButton::paintEvent(QPaintEvent*)
     painter.setPen(QPen(colours.color(QPalette::Mid), 1.0));
     painter.drawPath(outline);
 
-    QFont captionFont = font();
-    captionFont.setBold(selected);
-    painter.setFont(captionFont);
+    painter.setFont(captionFont());
     painter.setPen(colours.color(selected ? QPalette::WindowText : QPalette::ButtonText));
-    const QRect textArea = rect().adjusted(3, selected ? 0 : 2, -3, 0);
+    const QRect textArea = captionArea();
     // A caption too long for one line takes two, as the tab height allows.
     const bool fitsOneLine = painter.fontMetrics().horizontalAdvance(text()) <= textArea.width();
     painter.drawText(textArea,
@@ -64,7 +81,8 @@ void TabButton::paintEvent(QPaintEvent*)
                      text());
 
     if (hasFocus())
-        FocusRing::paint(painter, rect().adjusted(3, 3, -3, -2), fill);
+        FocusRing::paint(painter, rect().adjusted(RingInset, RingInset, -RingInset, -RingInset),
+                         fill);
 }
 
 void TabButton::keyPressEvent(QKeyEvent* event)

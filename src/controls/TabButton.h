@@ -16,6 +16,13 @@ public:
 
     QSize sizeHint() const override;
 
+    // The caption's room: inside the focus ring, which never crosses the caption.
+    QRect captionArea() const;
+    // Regular, selected or not, so that a tab's width never changes with the selection.
+    QFont captionFont() const { return font(); }
+    // The width a tab needs to show its caption on one line.
+    int widthForCaption() const;
+
 Q_SIGNALS:
     // Left (-1) or Right (+1) was pressed on this tab.
     void stepRequested(int step);

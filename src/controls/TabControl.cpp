@@ -135,14 +135,28 @@ void TabControl::resizeEvent(QResizeEvent* event)
     layoutTabs();
 }
 
+void TabControl::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    layoutTabs();
+}
+
+int TabControl::rowWidth() const
+{
+    // A control reaching past its parent's edge keeps its tabs where they can be seen.
+    const QWidget* parent = parentWidget();
+    return parent ? qBound(1, parent->width() - x(), width()) : width();
+}
+
 void TabControl::layoutTabs()
 {
     // Rows are filled in tab order, left to right, the first row at the top.
-    const int tabWidth = width() / tabsPerRow;
+    const int rowRight = rowWidth();
+    const int tabWidth = rowRight / tabsPerRow;
     for (int index = 0; index < tabCount(); ++index) {
         const int row = index / tabsPerRow;
         const int column = index % tabsPerRow;
-        const int right = column == tabsPerRow - 1 ? width() : (column + 1) * tabWidth;
+        const int right = column == tabsPerRow - 1 ? rowRight : (column + 1) * tabWidth;
         tabs[index]->setGeometry(column * tabWidth, row * tabHeightPixels,
                                  right - column * tabWidth, tabHeightPixels);
     }
@@ -150,21 +164,18 @@ void TabControl::layoutTabs()
         return;
     for (int first = 0; first < tabCount(); first += tabsPerRow) {
         const int last = qMin(first + tabsPerRow, tabCount()) - 1;
-        // Measured bold, as the selected tab draws its caption.
         QList<int> wanted;
         int total = 0;
         for (int index = first; index <= last; ++index) {
-            QFont captionFont = tabs[index]->font();
-            captionFont.setBold(true);
-            wanted.append(QFontMetrics(captionFont).horizontalAdvance(tabs[index]->text()) + 12);
+            wanted.append(tabs[index]->widthForCaption());
             total += wanted.last();
         }
-        if (total > width())
+        if (total > rowRight)
             continue;
-        const int spare = (width() - total) / int(wanted.size());
+        const int spare = (rowRight - total) / int(wanted.size());
         int left = 0;
         for (int index = first; index <= last; ++index) {
-            const int right = index == last ? width() : left + wanted[index - first] + spare;
+            const int right = index == last ? rowRight : left + wanted[index - first] + spare;
             tabs[index]->setGeometry(left, tabs[index]->y(), right - left, tabHeightPixels);
             left = right;
         }
@@ -181,8 +192,9 @@ void TabControl::paintEvent(QPaintEvent*)
 {
     // The page area: a frame below the tab rows, in the control's own colour.
     QPainter painter(this);
-    const QRect pageArea = rect().adjusted(0, rowCount() * tabHeightPixels, -1, -1);
+    const QRect pageArea(0, rowCount() * tabHeightPixels, rowWidth(),
+                         height() - rowCount() * tabHeightPixels);
     painter.fillRect(pageArea, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(pageArea);
+    painter.drawRect(pageArea.adjusted(0, 0, -1, -1));
 }

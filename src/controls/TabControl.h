@@ -25,8 +25,8 @@ public:
     QString tabCaption(int index) const;
     TabButton* tabButton(int index) const;
 
-    // When on, the tabs of a row share its width in proportion to their
-    // captions, so long captions stay on one line; a row whose captions do not
+    // When on, each tab of a row is as wide as its caption needs and the rest is
+    // shared out, so long captions stay on one line; a row whose captions do not
     // fit that way falls back to equal widths.
     void setTabWidthsFollowCaptions(bool follow);
 
@@ -49,9 +49,12 @@ protected:
     // Ctrl+Page Up the previous one, round the ends, from anywhere on the control.
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The part of the control's width inside its parent, where the tab rows stand.
+    int rowWidth() const;
     void layoutTabs();
     void showSelectedPage();
 

@@ -12,8 +12,13 @@ ForumBanner::ForumBanner(QWidget* parent, const QRect& rect)
     setObjectName(QStringLiteral("Label14"));
     setFont(Look::verdana(8.25, true, true));
     Look::transparent(this, Look::White);
-    setAlignment(Qt::AlignCenter);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setWordWrap(true);
-    setGeometry(rect);
+    // As tall as its lines need, with a pixel more each for a font that sets its
+    // lines a little further apart, so that no font loses the second line.
+    const int lines = (heightForWidth(rect.width()) + fontMetrics().lineSpacing() - 1)
+                      / fontMetrics().lineSpacing();
+    setGeometry(
+        rect.adjusted(0, 0, 0, qMax(0, lines * (fontMetrics().lineSpacing() + 1) - rect.height())));
     connect(this, &LinkLabel::clicked, this, [] { modHelp::OpenHomePage(); });
 }

@@ -37,12 +37,16 @@ FullBrandFrame::FullBrandFrame(QWidget* parent, const QRect& frameRect, const QR
     setFrameStyle(QFrame::Box | QFrame::Sunken);
     Look::paint(this, Look::ButtonFace, Qt::black);
     setGeometry(frameRect);
+    // The labels reach down to the frame's inner edge: the lines of a font a little
+    // taller than this one still find room.
+    const QRect shownRect =
+        labelRect.adjusted(0, 0, 0, frameRect.height() - frameWidth() - labelRect.bottom() - 1);
 
     // The stored order puts the full-brand label in front.
-    cobrand = makeOutreachLabel(CobrandCaption, "lblCobrand", LinkLabel::Cursor::CoBrand, labelRect,
+    cobrand = makeOutreachLabel(CobrandCaption, "lblCobrand", LinkLabel::Cursor::CoBrand, shownRect,
                                 this);
     fullBrand = makeOutreachLabel(FullBrandCaption, "lblFullBrand", LinkLabel::Cursor::Hand,
-                                  labelRect, this);
+                                  shownRect, this);
     connect(cobrand, &LinkLabel::clicked, this, [] { modHelp::OpenCoBrandPage(); });
     connect(fullBrand, &LinkLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });
     bringToFront(fullBrand);

@@ -30,7 +30,9 @@ QLabel* makeText(const char* name, const char* text, const QFont& font, const QC
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
+    // The box is as described; a font that needs more room than it has is set a
+    // little smaller rather than losing the last line.
+    label->setFont(Look::fontFittingBox(font, label->text(), rect.size()));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::transparent(label, colour);

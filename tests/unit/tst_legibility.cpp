@@ -1,4 +1,6 @@
 #include "FakeSystem.h"
+#include "FixedTexts.h"
+#include "TextFit.h"
 #include "WindowCleanup.h"
 
 #include "forms/FormHandle.h"
@@ -20,6 +22,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <memory>
 
 // Colours read off what a window draws, as an eye would see them.
 namespace {
@@ -139,6 +142,21 @@ class LegibilityTest : public QObject
         }
     }
 
+    // One of the program's windows, shown and active; the About window is the caller's.
+    static QWidget* show(const QString& window, std::unique_ptr<frmAbout>& about)
+    {
+        modPaganFestivals::SelectedMonthName = FullMonthName(12);
+        modPaganFestivals::SelectedYear = QStringLiteral("2007");
+        about = std::make_unique<frmAbout>();
+        QWidget* shown = window == "main"     ? static_cast<QWidget*>(&FormHandle<frmMain>::get())
+                         : window == "result" ? static_cast<QWidget*>(&FormHandle<frmResultCalendar>::get())
+                         : window == "exit"   ? static_cast<QWidget*>(&FormHandle<frmExitScreen>::get())
+                                              : about.get();
+        shown->show();
+        shown->activateWindow();
+        return QTest::qWaitForWindowActive(shown) ? shown : nullptr;
+    }
+
 private Q_SLOTS:
     void initTestCase() { FocusStyle::install(); }
     void cleanup() { CloseAllWindows(); }
@@ -170,16 +188,9 @@ private Q_SLOTS:
         QFETCH(QPalette, theme);
         QApplication::setPalette(theme);
         FakeSystem system;
-        modPaganFestivals::SelectedMonthName = FullMonthName(12);
-        modPaganFestivals::SelectedYear = QStringLiteral("2007");
-        frmAbout about;
-        QWidget* shown = window == "main"     ? static_cast<QWidget*>(&FormHandle<frmMain>::get())
-                         : window == "result" ? static_cast<QWidget*>(&FormHandle<frmResultCalendar>::get())
-                         : window == "exit"   ? static_cast<QWidget*>(&FormHandle<frmExitScreen>::get())
-                                              : &about;
-        shown->show();
-        shown->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(shown));
+        std::unique_ptr<frmAbout> about;
+        QWidget* shown = show(window, about);
+        QVERIFY(shown);
         // The main window is read on each of its pages.
         auto* tabs = shown->findChild<TabControl*>(QStringLiteral("SSTMain"));
         for (int tab = 0; tab < (tabs ? tabs->tabCount() : 1) && !QTest::currentTestFailed(); ++tab) {
@@ -187,6 +198,50 @@ private Q_SLOTS:
                 tabs->setSelectedIndex(tab);
             checkShownControls(shown);
         }
+    }
+
+    void everyTextWhole_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<double>("draw"); // picks the exit window's message
+        QTest::newRow("main") << "main" << 0.0;
+        QTest::newRow("result") << "result" << 0.0;
+        for (int message = 0; message < 4; ++message)
+            QTest::addRow("exit, message %d", message) << "exit" << message / 4.0;
+        QTest::newRow("about") << "about" << 0.0;
+    }
+
+    // Every fixed-size text is whole in its box, in Verdana's metrics as Windows draws
+    // it and in the font this machine draws in its place. VELLORAN_FIT_TABLE=1 prints
+    // each text's box, lines and room to spare.
+    void everyTextWhole()
+    {
+        QFETCH(QString, window);
+        QFETCH(double, draw);
+        FakeSystem system;
+        system.draws = {draw};
+        std::unique_ptr<frmAbout> about;
+        QWidget* shown = show(window, about);
+        QVERIFY(shown);
+        const bool table = qEnvironmentVariableIsSet("VELLORAN_FIT_TABLE");
+        QStringList cut;
+        for (const FixedText& text : FixedTexts(shown)) {
+            const TextFit verdana = TextFit::inVerdana(text.text, text.font, text.box, text.wrap);
+            const TextFit drawn = TextFit::inFont(text.text, text.font, text.box, text.wrap);
+            const QString box = text.box.height() == QWIDGETSIZE_MAX
+                                    ? QStringLiteral("%1 wide").arg(text.box.width())
+                                    : QStringLiteral("%1 x %2").arg(text.box.width()).arg(text.box.height());
+            if (table)
+                qInfo().noquote() << QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
+                                         .arg(text.name, text.text.left(40).replace(u'\n', u' '), box,
+                                              verdana.summary(), drawn.summary());
+            if (!verdana.fits())
+                cut << QStringLiteral("%1 in Verdana: %2 in %3").arg(text.name, verdana.summary(), box);
+            if (!drawn.fits())
+                cut << QStringLiteral("%1 in %2: %3 in %4")
+                           .arg(text.name, QFontInfo(text.font).family(), drawn.summary(), box);
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
 };
 

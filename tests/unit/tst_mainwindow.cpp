@@ -142,6 +142,14 @@ private Q_SLOTS:
         QCOMPARE(tabs->rowCount(), 1);
         for (int tab = 0; tab < 6; ++tab)
             QCOMPARE(tabs->tabCaption(tab), expected[tab]);
+        // The control reaches past the 674 px window as described; its row of tabs,
+        // with the right border of the last, stays inside whichever tab is selected.
+        QCOMPARE(tabs->width(), 683);
+        for (int selected = 5; selected >= 0; --selected) {
+            tabs->setSelectedIndex(selected);
+            QCOMPARE(tabs->mapTo(&main, tabs->tabButton(5)->geometry().topRight()).x(),
+                     main.centralWidget()->mapTo(&main, QPoint(673, 0)).x());
+        }
         // The tabs carry the teal; the buttons on the pages stay plain push buttons.
         QVERIFY(tabs->tabButton(1)->palette().color(QPalette::Button) != QApplication::palette().color(QPalette::Button));
         for (QPushButton* button : tabs->page(0)->findChildren<QPushButton*>())

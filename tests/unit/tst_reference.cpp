@@ -1,4 +1,5 @@
 #include "FakeSystem.h"
+#include "TextFit.h"
 #include "WindowCleanup.h"
 
 #include "forms/FormHandle.h"
@@ -36,16 +37,19 @@ void verifyText(const QLabel* label, const QString& opening, int length)
     QVERIFY(label);
     const QString text = label->text();
     QVERIFY2(text.startsWith(opening), qPrintable(text.left(opening.size() + 20)));
-    QVERIFY2(qAbs(text.size() - length) <= length * 5 / 100,
+    // As long as described, or somewhat shorter where Verdana needs the room.
+    QVERIFY2(text.size() <= length * 105 / 100 && text.size() >= length * 7 / 10,
              qPrintable(QStringLiteral("%1 characters, %2 wanted").arg(text.size()).arg(length)));
     QVERIFY(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')));
-    // The room the text needs, wrapped at the label's width.
+    // The room the text needs, wrapped at the label's width, as drawn here and in Verdana.
     const QRect needed = QFontMetrics(label->font())
         .boundingRect(QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, text);
     QVERIFY2(needed.height() <= label->height() && needed.width() <= label->width(),
              qPrintable(QStringLiteral("needs %1 x %2, has %3 x %4")
                             .arg(needed.width()).arg(needed.height())
                             .arg(label->width()).arg(label->height())));
+    const TextFit verdana = TextFit::inVerdana(text, label->font(), label->size(), true);
+    QVERIFY2(verdana.fits(), qPrintable(QStringLiteral("in Verdana ") + verdana.summary()));
 }
 
 // Number of distinct colours, counted on a coarse grid: a drawn picture has

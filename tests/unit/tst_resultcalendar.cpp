@@ -23,6 +23,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -159,10 +161,11 @@ private Q_SLOTS:
             QVERIFY2(names.contains(QString::fromUtf8(name)), qPrintable(names.join(u'|')));
     }
 
-    void eachCrLfBreaksOneLine()
+    void eachCrLfBreaksOneLineAndNoFestivalIsLost()
     {
         // December 2008: six entries, the longest block.
         frmResultCalendar& window = open(QStringLiteral("December"), QStringLiteral("2008"));
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QLabel* label = lblDisp(window);
         const QString block = label->text();
         QCOMPARE(block.count(CrLf), 16);
@@ -170,8 +173,19 @@ private Q_SLOTS:
         const int height = label->heightForWidth(width);
         label->setText(QString(block).replace(CrLf, QStringLiteral("\n")));
         QCOMPARE(label->heightForWidth(width), height);
-        // And the whole of it fits in the label.
-        QVERIFY(height <= label->height());
+
+        // All of it in view where it fits, with no scroll bar taking its room.
+        auto* area = window.findChild<QScrollArea*>(QStringLiteral("festivalArea"));
+        QCOMPARE(area->geometry(), QRect(10, 48, 257, 241));
+        QVERIFY(height <= area->viewport()->height());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+        QCOMPARE(width, area->viewport()->width());
+        // A block taller than the box in a wider font scrolls down to its last line.
+        label->setText(block + CrLf + CrLf + block);
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QVERIFY(label->width() <= area->viewport()->width());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        QCOMPARE(label->y() + label->heightForWidth(label->width()), area->viewport()->height());
     }
 
     void theMonthViewStaysWithinTheTable()

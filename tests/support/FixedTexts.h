@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// A text the user reads in a box of fixed size, as a window lays it out.
+struct FixedText
+{
+    QString name; // the window's and the control's names
+    QString text;
+    QFont font;
+    QSize box;
+    bool wrap = false;
+};
+
+// Every fixed-size text of a window, on every page, also those of pages not shown now:
+// labels, buttons, options, tab captions and frame titles. Controls parked outside
+// their parent, menus, the month view's own texts and texts that scroll are left out.
+// A label sized to its text has the room up to its parent's right edge.
+QList<FixedText> FixedTexts(QWidget* window);
