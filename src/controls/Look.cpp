@@ -1,7 +1,8 @@
 #include "controls/Look.h"
 
+#include "controls/TextLayout.h"
+
 #include <QApplication>
-#include <QFontMetrics>
 #include <QPalette>
 #include <QWidget>
 
@@ -20,12 +21,12 @@ QFont verdana(qreal pointSize, bool bold, bool underline)
 namespace {
 
 // Quarter point by quarter point, no smaller than still reads.
-template <class Fits>
-QFont shrunkUntil(const QFont& font, Fits fits)
+QFont shrunkToFit(const QFont& font, const QString& text, QSize box, bool wrap)
 {
     QFont shrunk = font;
     constexpr qreal smallestReadable = 6.0;
-    while (!fits(QFontMetrics(shrunk)) && shrunk.pointSizeF() - 0.25 >= smallestReadable)
+    while (!TextLayout::inFont(text, shrunk, box, wrap, true).fits()
+           && shrunk.pointSizeF() - 0.25 >= smallestReadable)
         shrunk.setPointSizeF(shrunk.pointSizeF() - 0.25);
     return shrunk;
 }
@@ -34,20 +35,12 @@ QFont shrunkUntil(const QFont& font, Fits fits)
 
 QFont fontFitting(const QFont& font, const QString& text, int width)
 {
-    const int room = width - width / 50;
-    return shrunkUntil(
-        font, [&](const QFontMetrics& metrics) { return metrics.horizontalAdvance(text) <= room; });
+    return shrunkToFit(font, text, QSize(width, QWIDGETSIZE_MAX), false);
 }
 
 QFont fontFittingBox(const QFont& font, const QString& text, QSize box)
 {
-    const int room = box.width() - box.width() / 50;
-    return shrunkUntil(font, [&](const QFontMetrics& metrics) {
-        const int pitch = metrics.lineSpacing();
-        const int height =
-            metrics.boundingRect(QRect(0, 0, room, 100000), Qt::TextWordWrap, text).height();
-        return (height + pitch - 1) / pitch * (pitch + 1) <= box.height();
-    });
+    return shrunkToFit(font, text, box, true);
 }
 
 void paint(QWidget* widget, const QColor& background, const QColor& text)

@@ -23,10 +23,10 @@ inline const QColor ButtonFace(239, 239, 239);
 QFont verdana(qreal pointSize = 8.25, bool bold = false, bool underline = false);
 
 // The font, shrunk in quarter points as far as 6 pt if need be, in which the text
-// fits the width on one line, with a fiftieth of the width to spare for a font
-// that draws a little wider than it measures.
+// fits the width on one line, with room to spare for a font that draws a little
+// wider than it measures (see TextLayout::inFont, cautious).
 QFont fontFitting(const QFont& font, const QString& text, int width);
-// The same for a text that wraps in a box, with a pixel to spare on every line too.
+// The same for a text that wraps in a box, where the lines may also be a little taller.
 QFont fontFittingBox(const QFont& font, const QString& text, QSize box);
 
 // Fills the widget with a flat background and sets its text colour.

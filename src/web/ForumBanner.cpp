@@ -1,6 +1,7 @@
 #include "web/ForumBanner.h"
 
 #include "controls/Look.h"
+#include "controls/TextLayout.h"
 #include "web/modHelp.h"
 
 const char* const ForumBanner::Caption =
@@ -14,11 +15,9 @@ ForumBanner::ForumBanner(QWidget* parent, const QRect& rect)
     Look::transparent(this, Look::White);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setWordWrap(true);
-    // As tall as its lines need, with a pixel more each for a font that sets its
-    // lines a little further apart, so that no font loses the second line.
-    const int lines = (heightForWidth(rect.width()) + fontMetrics().lineSpacing() - 1)
-                      / fontMetrics().lineSpacing();
-    setGeometry(
-        rect.adjusted(0, 0, 0, qMax(0, lines * (fontMetrics().lineSpacing() + 1) - rect.height())));
+    // As tall as its lines need, also where a font in its place draws them a little
+    // wider and further apart, so that no font loses the second line.
+    const TextLayout needed = TextLayout::inFont(text(), font(), rect.size(), true, true);
+    setGeometry(rect.adjusted(0, 0, 0, qMax(0, needed.height - rect.height())));
     connect(this, &LinkLabel::clicked, this, [] { modHelp::OpenHomePage(); });
 }

@@ -1,5 +1,5 @@
 #include "FakeSystem.h"
-#include "TextFit.h"
+#include "Verdana.h"
 #include "WindowCleanup.h"
 #include "WindowQueries.h"
 
@@ -258,10 +258,10 @@ private Q_SLOTS:
             page()->setMonthCaption(name);
             QCOMPARE(label->text(), name);
             const QSize box = label->contentsRect().size();
-            const TextFit drawn = TextFit::inFont(name, label->font(), box, false);
+            const TextLayout drawn = TextLayout::inFont(name, label->font(), box, false);
             QVERIFY2(drawn.fits(), qPrintable(name + QLatin1String(": ") + drawn.summary()));
-            const TextFit verdana = TextFit::inVerdana(name, label->font(), box, false);
-            QVERIFY2(verdana.fits() || !TextFit::verdanaCovers(name),
+            const TextLayout verdana = Verdana::layOut(name, label->font(), box, false);
+            QVERIFY2(verdana.fits() || !Verdana::covers(name),
                      qPrintable(name + QLatin1String(" in Verdana: ") + verdana.summary()));
         }
     }
@@ -279,7 +279,7 @@ private Q_SLOTS:
         QVERIFY2(intro->heightForWidth(intro->width()) <= intro->height(),
                  qPrintable(QStringLiteral("%1 > %2").arg(intro->heightForWidth(intro->width()))
                                 .arg(intro->height())));
-        const TextFit verdana = TextFit::inVerdana(intro->text(), intro->font(), intro->size(), true);
+        const TextLayout verdana = Verdana::layOut(intro->text(), intro->font(), intro->size(), true);
         QVERIFY2(verdana.fits(), qPrintable(verdana.summary()));
         auto* picture = control<QLabel>("Picture1");
         QCOMPARE(picture->pixmap().size(), QSize(90, 90));

@@ -1,6 +1,6 @@
 #include "FakeSystem.h"
 #include "FixedTexts.h"
-#include "TextFit.h"
+#include "Verdana.h"
 #include "WindowCleanup.h"
 
 #include "forms/FormHandle.h"
@@ -226,8 +226,8 @@ private Q_SLOTS:
         const bool table = qEnvironmentVariableIsSet("VELLORAN_FIT_TABLE");
         QStringList cut;
         for (const FixedText& text : FixedTexts(shown)) {
-            const TextFit verdana = TextFit::inVerdana(text.text, text.font, text.box, text.wrap);
-            const TextFit drawn = TextFit::inFont(text.text, text.font, text.box, text.wrap);
+            const TextLayout verdana = Verdana::layOut(text.text, text.font, text.box, text.wrap);
+            const TextLayout drawn = TextLayout::inFont(text.text, text.font, text.box, text.wrap);
             const QString box = text.box.height() == QWIDGETSIZE_MAX
                                     ? QStringLiteral("%1 wide").arg(text.box.width())
                                     : QStringLiteral("%1 x %2").arg(text.box.width()).arg(text.box.height());

@@ -1,5 +1,5 @@
 #include "FakeSystem.h"
-#include "TextFit.h"
+#include "Verdana.h"
 #include "WindowCleanup.h"
 
 #include "forms/FormHandle.h"
@@ -48,7 +48,7 @@ void verifyText(const QLabel* label, const QString& opening, int length)
              qPrintable(QStringLiteral("needs %1 x %2, has %3 x %4")
                             .arg(needed.width()).arg(needed.height())
                             .arg(label->width()).arg(label->height())));
-    const TextFit verdana = TextFit::inVerdana(text, label->font(), label->size(), true);
+    const TextLayout verdana = Verdana::layOut(text, label->font(), label->size(), true);
     QVERIFY2(verdana.fits(), qPrintable(QStringLiteral("in Verdana ") + verdana.summary()));
 }
 
