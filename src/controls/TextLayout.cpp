@@ -21,9 +21,8 @@ TextLayout TextLayout::wrap(const QString& text, QSize box, bool wrap, int pitch
     layout.box = box;
     layout.wrapped = wrap;
     double widest = 0;
-    const QStringList paragraphs = QString(text)
-                                       .replace(QLatin1String("\r\n"), QLatin1String("\n"))
-                                       .split(QLatin1Char('\n'));
+    const QStringList paragraphs =
+        QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(QLatin1Char('\n'));
     for (const QString& paragraph : paragraphs) {
         ++layout.lines;
         const QStringView line(paragraph);

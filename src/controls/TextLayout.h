@@ -12,7 +12,7 @@ class QFont;
 struct TextLayout
 {
     int lines = 0;
-    int width = 0;  // of the widest line, in pixels
+    int width = 0; // of the widest line, in pixels
     int height = 0; // of all the lines
     QSize box;
     bool wrapped = false;
