@@ -3,11 +3,9 @@
 #include "controls/TabButton.h"
 
 #include <QCalendarWidget>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -79,15 +77,11 @@ QList<FixedText> FixedTexts(QWidget* window)
             entry.font = tab->captionFont();
             entry.box = tab->captionArea().size();
             entry.wrap = true;
-        } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             entry.text = withoutAccessKey(button->text());
-            entry.box = buttonContents(button, QStyle::SE_PushButtonContents);
-        } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
-            entry.text = withoutAccessKey(option->text());
-            entry.box = buttonContents(option, QStyle::SE_RadioButtonContents);
-        } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
-            entry.text = withoutAccessKey(box->text());
-            entry.box = buttonContents(box, QStyle::SE_CheckBoxContents);
+            entry.box = buttonContents(button, qobject_cast<QRadioButton*>(button)
+                                                   ? QStyle::SE_RadioButtonContents
+                                                   : QStyle::SE_PushButtonContents);
         } else if (auto* frame = qobject_cast<QGroupBox*>(control);
                    frame && frame->metaObject() == &QGroupBox::staticMetaObject) {
             entry.text = frame->title();
