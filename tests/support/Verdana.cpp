@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFont>
+#include <QFontInfo>
 #include <QHash>
 
 #include <cmath>
@@ -63,6 +64,16 @@ bool covers(const QString& text)
         if (code >= U' ' && !table().contains(code))
             return false;
     return true;
+}
+
+bool drawnAsUsersSeeIt(const QFont& font)
+{
+#ifdef Q_OS_WIN
+    return QFontInfo(font).family() == QLatin1String("Verdana");
+#else
+    Q_UNUSED(font);
+    return true;
+#endif
 }
 
 } // namespace Verdana
