@@ -264,6 +264,10 @@ private Q_SLOTS:
             const TextLayout verdana = Verdana::layOut(name, label->font(), box, false);
             QVERIFY2(verdana.fits() || !Verdana::covers(name),
                      qPrintable(name + QLatin1String(" in Verdana: ") + verdana.summary()));
+            if (qEnvironmentVariableIsSet("VELLORAN_FIT_TABLE"))
+                qInfo().noquote() << name << label->font().pointSizeF() << "room left"
+                                  << (Verdana::covers(name) ? verdana.slackX() : -999)
+                                  << drawn.slackX();
         }
     }
 
