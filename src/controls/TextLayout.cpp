@@ -66,7 +66,9 @@ TextLayout TextLayout::inFont(const QString& text, const QFont& font, QSize box,
     TextLayout layout = TextLayout::wrap(text, box, wrap, pitch, [&](QStringView piece) {
         return metrics.horizontalAdvance(piece.toString()) * widen;
     });
-    // The last line needs only its own height, not the room below it.
-    layout.height -= int(std::ceil(metrics.lineSpacing())) - int(std::ceil(metrics.height()));
+    // The last line needs only its own height, not the room below it; cautious, every
+    // line keeps its whole pitch.
+    if (!cautious)
+        layout.height -= int(std::ceil(metrics.lineSpacing())) - int(std::ceil(metrics.height()));
     return layout;
 }

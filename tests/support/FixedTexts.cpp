@@ -69,7 +69,8 @@ QList<FixedText> FixedTexts(QWidget* window)
             const int margin = label->margin();
             entry.box = label->contentsRect().adjusted(margin, margin, -margin, -margin).size();
             entry.wrap = label->wordWrap();
-            if (sizedToText(label))
+            entry.sizedToFont = sizedToText(label);
+            if (entry.sizedToFont)
                 entry.box = QSize(parent->width() - label->x(), QWIDGETSIZE_MAX);
         } else if (auto* tab = qobject_cast<TabButton*>(control)) {
             entry.name += QLatin1String("tab ") + tab->text();

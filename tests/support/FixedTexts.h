@@ -15,6 +15,7 @@ struct FixedText
     QFont font;
     QSize box;
     bool wrap = false;
+    bool sizedToFont = false; // its size, or its font, follow the font drawn
 };
 
 // Every fixed-size text of a window, on every page, also those of pages not shown now:

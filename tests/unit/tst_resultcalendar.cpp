@@ -186,7 +186,7 @@ private Q_SLOTS:
         }
         // A block taller than the box in a wider font scrolls down to its last line.
         label->setText(block + CrLf + CrLf + block);
-        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible() && area->verticalScrollBar()->maximum() > 0);
         QVERIFY(label->width() <= area->viewport()->width());
         area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
         QCOMPARE(label->y() + label->heightForWidth(label->width()), area->viewport()->height());
