@@ -2,7 +2,7 @@
 # Regenerates Velloran's raster artwork (pictures, calendar wheel, icons,
 # cursors) from the SVG sources under assets/art.
 #
-# Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
+# Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert: scripts/setup.sh --art.
 # The rendered files are committed; the build does not run this script.
 set -euo pipefail
 
@@ -46,55 +46,47 @@ check_size() {
     fi
 }
 
-# Reference pictures: group position width height
-while read -r group pos w h; do
-    render_jpeg "$art/$group/$pos.svg" "$w" "$h" "$out/reference/pictures/$group/$pos.jpg"
+# The pictures are drawn for screens up to 300 %: three times the logical size of the
+# frame that shows them, in its shape, and scaled down to the screen's device pixels
+# as they are shown.
+# Reference pictures: group, and the inside of its picture frame (78 x 88 and 95 x 131).
+while read -r group w h; do
+    for svg in "$art/$group"/*.svg; do
+        pos="$(basename "$svg" .svg)"
+        render_jpeg "$svg" $((3 * w)) $((3 * h)) "$out/reference/pictures/$group/$pos.jpg"
+    done
 done <<'LIST'
-elements 0 78 88
-elements 1 78 88
-elements 2 78 88
-elements 3 78 88
-elements 4 78 88
-gods 0 92 122
-gods 1 116 116
-gods 2 94 150
-gods 3 105 110
-gods 4 65 119
-gods 5 94 132
-gods 6 62 124
-gods 7 107 124
-gods 8 78 105
-gods 9 78 117
-gods 10 79 126
-gods 11 83 150
-goddesses 0 96 133
-goddesses 1 97 133
-goddesses 2 93 124
-goddesses 3 76 129
-goddesses 4 87 111
-goddesses 5 84 124
+elements 78 88
+gods 95 131
+goddesses 95 131
 LIST
 
-# Calendar page wheel
-render_png "$art/calendar/wheel.svg" 90 90 "$out/calendar/picture.png"
+# Calendar page wheel, 90 x 90
+render_png "$art/calendar/wheel.svg" 270 270 "$out/calendar/picture.png"
 
-# Program icon (16 px has its own pixel-snapped drawing)
-render_png "$art/icon/velloran-16.svg" 16 16 "$out/icons/hicolor/16x16/velloran.png"
-for n in 32 48 64 128 256; do
+# Program icon: the sizes of the icon theme, and those that the windows' 32-pixel picture
+# and 16-pixel title-bar icon take at 125, 150 and 300 %. Below 32 pixels it has a
+# simpler drawing of its own, snapped to the pixels at 16.
+for n in 16 20 24; do
+    render_png "$art/icon/velloran-16.svg" "$n" "$n" "$out/icons/hicolor/${n}x${n}/velloran.png"
+done
+for n in 32 40 48 64 96 128 256; do
     render_png "$art/icon/velloran.svg" "$n" "$n" "$out/icons/hicolor/${n}x${n}/velloran.png"
 done
 mkdir -p "$out/icons/hicolor/scalable"
 cp "$art/icon/velloran.svg" "$out/icons/hicolor/scalable/velloran.svg"
 
-# Link cursors
-render_png "$art/cursors/hand.svg" 32 32 "$out/cursors/hand.png"
-# The two-colour cursor: every pixel is opaque black, opaque white or fully transparent.
-rsvg-convert -w 32 -h 32 -f png -o "$tmp/raw.png" "$art/cursors/cobrand.svg"
-convert "$tmp/raw.png" \
-    \( +clone -alpha extract -threshold 50% \) \
-    \( -clone 0 -alpha off -colorspace gray -threshold 50% \) \
-    -delete 0 +swap -alpha off -compose copy-opacity -composite \
-    -strip -define png:exclude-chunks=date,time,tIME "PNG32:$out/cursors/cobrand.png"
-check_size "$out/cursors/cobrand.png" 32 32
+# Link cursors, 32 logical pixels at 100, 125, 150, 200 and 300 %
+for n in 32 40 48 64 96; do
+    render_png "$art/cursors/hand.svg" "$n" "$n" "$out/cursors/hand-$n.png"
+    # The two-colour cursor: every pixel is opaque black, opaque white or fully transparent.
+    rsvg-convert -w "$n" -h "$n" -f png -o "$tmp/raw.png" "$art/cursors/cobrand.svg"
+    convert "$tmp/raw.png" \
+        \( +clone -alpha extract -threshold 50% \) \
+        \( -clone 0 -alpha off -colorspace gray -threshold 50% \) \
+        -delete 0 +swap -alpha off -compose copy-opacity -composite \
+        -strip -define png:exclude-chunks=date,time,tIME "PNG32:$out/cursors/cobrand-$n.png"
+    check_size "$out/cursors/cobrand-$n.png" "$n" "$n"
+done
 
 echo "render-artwork: done"

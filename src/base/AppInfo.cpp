@@ -1,25 +1,17 @@
 #include "base/AppInfo.h"
 
-#include <QPixmap>
-
 namespace AppInfo {
 
 QIcon programIcon()
 {
-    // Decoded once for every window. Window icons need only the small sizes; the
-    // desktop takes the large ones from the installed icon theme.
+    // Decoded once for every window, each size only when it is first asked for.
     static const QIcon* const icon = [] {
         auto* sizes = new QIcon;
-        for (int size : {16, 32, 48, 64})
+        for (int size : {16, 20, 24, 32, 40, 48, 64, 96, 128, 256})
             sizes->addFile(QStringLiteral(":/icons/velloran-%1.png").arg(size), QSize(size, size));
         return sizes;
     }();
     return *icon;
-}
-
-QPixmap programIconPicture()
-{
-    return QPixmap(QStringLiteral(":/icons/velloran-32.png"));
 }
 
 } // namespace AppInfo

@@ -11,8 +11,10 @@ inline constexpr char WindowCaption[] = "Velloran v1.95";
 // One application id names the desktop entry, the icon and the metainfo.
 inline constexpr char DesktopId[] = "org.tarrowmoor.Velloran";
 
-// The program icon, drawn at every size the desktop asks for.
+// The program icon, drawn for every size the desktop and the windows ask for, up
+// to 256 pixels: the About and exit windows show it at 32 logical pixels, which
+// a screen at 125, 150, 200 or 300 % draws with 40, 48, 64 or 96.
 QIcon programIcon();
-// The 32 x 32 picture of the icon, as the windows show it.
-QPixmap programIconPicture();
+// The size at which the windows show the icon as a picture, in logical pixels.
+inline constexpr QSize IconPictureSize(32, 32);
 } // namespace AppInfo
