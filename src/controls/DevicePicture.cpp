@@ -10,7 +10,8 @@ namespace {
 QPixmap scaledRaster(const QString& path, const QSize& size, qreal ratio)
 {
     const QSize device = (QSizeF(size) * ratio).toSize();
-    const QString key = QStringLiteral("%1@%2x%3").arg(path).arg(device.width()).arg(device.height());
+    const QString key =
+        QStringLiteral("%1@%2x%3").arg(path).arg(device.width()).arg(device.height());
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
         const QImage image(path);
@@ -26,7 +27,7 @@ QPixmap scaledRaster(const QString& path, const QSize& size, qreal ratio)
 
 } // namespace
 
-DevicePicture::DevicePicture(QWidget* parent) : QLabel(parent) { }
+DevicePicture::DevicePicture(QWidget* parent) : QLabel(parent) {}
 
 void DevicePicture::setRaster(const QString& path)
 {

@@ -32,7 +32,7 @@ QPoint hotSpot(qreal ratio)
 
 } // namespace
 
-LinkCursor::LinkCursor(QWidget* widget, Kind cursorKind) : QObject(widget), kind(cursorKind) { }
+LinkCursor::LinkCursor(QWidget* widget, Kind cursorKind) : QObject(widget), kind(cursorKind) {}
 
 void LinkCursor::set(QWidget* widget, Kind kind)
 {

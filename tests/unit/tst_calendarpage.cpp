@@ -247,7 +247,8 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 > %2").arg(intro->heightForWidth(intro->width()))
                                 .arg(intro->height())));
         auto* picture = control<QLabel>("Picture1");
-        QCOMPARE(picture->pixmap().size(), QSize(90, 90));
+        QCOMPARE(picture->pixmap().size(), DevicePixels(QSize(90, 90)));
+        QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), QSize(90, 90));
         QVERIFY(!picture->accessibleName().isEmpty());
     }
 };
