@@ -46,14 +46,23 @@ check_size() {
     fi
 }
 
-# The pictures are drawn for screens up to 300 %: three times the logical size of the
-# frame that shows them, in its shape, and scaled down to the screen's device pixels
-# as they are shown.
-# Reference pictures: group, and the inside of its picture frame (78 x 88 and 95 x 131).
+# The pictures are drawn for each scale a screen is commonly set to, so that each is
+# shown at the screen's device pixels as drawn, not resampled: NAME.EXT at 100 % and
+# NAME@1.25x.EXT to NAME@3x.EXT beside it, each in the shape of the frame that shows it.
+scales="1 1.25 1.5 2 3"
+# scaled LENGTH SCALE: the length in device pixels, rounded as Qt rounds it
+scaled() { awk -v n="$1" -v s="$2" 'BEGIN { printf "%d", int(n * s + 0.5) }'; }
+# at SCALE: the file name's mark for the scale
+at() { [ "$1" = 1 ] || echo "@${1}x"; }
+
+# Reference pictures: group, and the inside of its picture frame in logical pixels.
 while read -r group w h; do
     for svg in "$art/$group"/*.svg; do
         pos="$(basename "$svg" .svg)"
-        render_jpeg "$svg" $((3 * w)) $((3 * h)) "$out/reference/pictures/$group/$pos.jpg"
+        for s in $scales; do
+            render_jpeg "$svg" "$(scaled "$w" "$s")" "$(scaled "$h" "$s")" \
+                "$out/reference/pictures/$group/$pos$(at "$s").jpg"
+        done
     done
 done <<'LIST'
 elements 78 88
@@ -62,7 +71,10 @@ goddesses 95 131
 LIST
 
 # Calendar page wheel, 90 x 90
-render_png "$art/calendar/wheel.svg" 270 270 "$out/calendar/picture.png"
+for s in $scales; do
+    n="$(scaled 90 "$s")"
+    render_png "$art/calendar/wheel.svg" "$n" "$n" "$out/calendar/picture$(at "$s").png"
+done
 
 # Program icon: the sizes of the icon theme, and those that the windows' 32-pixel picture
 # and 16-pixel title-bar icon take at 125, 150 and 300 %. Below 32 pixels it has a

@@ -51,7 +51,8 @@ void settle(QWidget* window)
 class Grabber
 {
 public:
-    explicit Grabber(const QString& folder) : dir(folder), list(dir.filePath(QStringLiteral("pictures.txt")))
+    explicit Grabber(const QString& folder)
+        : dir(folder), list(dir.filePath(QStringLiteral("pictures.txt")))
     {
         list.open(QIODevice::WriteOnly | QIODevice::Text);
     }
@@ -90,7 +91,9 @@ public:
         const QPixmap drawn = LinkCursor::make(kind, ratio).pixmap();
         QImage flat(drawn.size() + QSize(2 * Margin, 2 * Margin), QImage::Format_RGB32);
         flat.fill(Qt::white);
-        QPainter(&flat).drawImage(Margin, Margin, drawn.toImage());
+        QImage pixels = drawn.toImage();
+        pixels.setDevicePixelRatio(1); // every pixel as the window system gets it
+        QPainter(&flat).drawImage(Margin, Margin, pixels);
         flat.save(dir.filePath(QLatin1String(name) + QStringLiteral(".png")));
         QTextStream(&list) << name << ' ' << svg << " #ffffff " << drawn.width() << ' '
                            << drawn.height() << '\n';
@@ -118,7 +121,8 @@ void grabAll(const QString& folder)
         int mainTab;
         const char* tabControl;
         const char* group;
-    } groups[] = {{3, "SSTElements", "elements"}, {4, "SSTGods", "gods"}, {5, "SSTGoddesses", "goddesses"}};
+    } groups[] = {
+        {3, "SSTElements", "elements"}, {4, "SSTGods", "gods"}, {5, "SSTGoddesses", "goddesses"}};
     for (const auto& group : groups) {
         main.SSTMain()->setSelectedIndex(group.mainTab);
         auto* tabs = main.findChild<TabControl*>(QLatin1String(group.tabControl));
@@ -195,7 +199,7 @@ QImage bestCrop(const QImage& grab, const QImage& reference)
                 for (int x = 0; x < wanted.width(); ++x) {
                     const QRgb a = drawn.pixel(dx + x, dy + y), b = wanted.pixel(x, y);
                     difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b))
-                        + std::abs(qBlue(a) - qBlue(b));
+                                  + std::abs(qBlue(a) - qBlue(b));
                 }
             if (difference < bestDifference) {
                 bestDifference = difference;

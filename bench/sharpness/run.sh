@@ -12,6 +12,9 @@ scripts/setup.sh --art
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVELLORAN_TESTS=OFF >/dev/null
 cmake --build build/bench --parallel "$(nproc)" --target bench_pictures >/dev/null
 bench=build/bench/bench/sharpness/bench_pictures
+work=$(mktemp -d)
+trap 'kill ${WM_PID:-} ${XVFB_PID:-} 2>/dev/null; rm -rf "$work"' EXIT
+mkdir -p "$work/home/config" "$work/home/runtime" && chmod 700 "$work/home/runtime"
 
 compare() { # DIR: the art rendered at each grab's size, then set beside it
     local dir=$1 name svg background width height
@@ -19,7 +22,7 @@ compare() { # DIR: the art rendered at each grab's size, then set beside it
         rsvg-convert -w "$width" -h "$height" -b "$background" -o "$dir/$name.ref.png" \
             "assets/art/$svg"
     done <"$dir/pictures.txt"
-    QT_QPA_PLATFORM=offscreen "$bench" --compare "$dir"
+    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/home/runtime "$bench" --compare "$dir"
 }
 
 if [[ ${1:-} == --compare ]]; then
@@ -27,8 +30,6 @@ if [[ ${1:-} == --compare ]]; then
     exit
 fi
 
-work=$(mktemp -d)
-trap 'kill ${WM_PID:-} ${XVFB_PID:-} 2>/dev/null; rm -rf "$work"' EXIT
 source scripts/xvfb.sh
 # Room for the main window at 300 %.
 start_xvfb "$work" 2400x1600 || { echo "no X display could be started" >&2; exit 1; }
@@ -38,15 +39,14 @@ for _ in $(seq 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
 done
-mkdir -p "$work/home/config" "$work/home/runtime" && chmod 700 "$work/home/runtime"
 
-for scale in "${@:-1 1.25 1.5 2 3}"; do
-    for one in $scale; do
-        dir=build/bench/sharpness/$one
-        rm -rf "$dir"
-        HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/home/runtime \
-            QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$one "$bench" --grab "$dir"
-        echo "== at $one"
-        compare "$dir"
-    done
+scales=("$@")
+((${#scales[@]})) || scales=(1 1.25 1.5 2 3)
+for scale in "${scales[@]}"; do
+    dir=build/bench/sharpness/$scale
+    rm -rf "$dir"
+    HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_RUNTIME_DIR=$work/home/runtime \
+        QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$bench" --grab "$dir"
+    echo "== at $scale"
+    compare "$dir"
 done

@@ -52,7 +52,7 @@ public:
 
     static QString text(const char* group, int position);
     static QString textPath(const char* group, int position);
-    // A JPEG drawn in the shape of the group's picture frame, at three times its
-    // size, so that it is scaled down, never up, on screens up to 300 %.
+    // A JPEG drawn in the shape of the group's picture frame, at its size; the
+    // drawings for other scales lie beside it (NAME@2x.jpg and so on).
     static QString picturePath(const char* group, int position);
 };
