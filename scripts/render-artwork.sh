@@ -88,17 +88,18 @@ done
 mkdir -p "$out/icons/hicolor/scalable"
 cp "$art/icon/velloran.svg" "$out/icons/hicolor/scalable/velloran.svg"
 
-# Link cursors, 32 logical pixels at 100, 125, 150, 200 and 300 %
-for n in 32 40 48 64 96; do
-    render_png "$art/cursors/hand.svg" "$n" "$n" "$out/cursors/hand-$n.png"
+# Link cursors, 32 logical pixels
+for s in $scales; do
+    n="$(scaled 32 "$s")"
+    render_png "$art/cursors/hand.svg" "$n" "$n" "$out/cursors/hand$(at "$s").png"
     # The two-colour cursor: every pixel is opaque black, opaque white or fully transparent.
     rsvg-convert -w "$n" -h "$n" -f png -o "$tmp/raw.png" "$art/cursors/cobrand.svg"
     convert "$tmp/raw.png" \
         \( +clone -alpha extract -threshold 50% \) \
         \( -clone 0 -alpha off -colorspace gray -threshold 50% \) \
         -delete 0 +swap -alpha off -compose copy-opacity -composite \
-        -strip -define png:exclude-chunks=date,time,tIME "PNG32:$out/cursors/cobrand-$n.png"
-    check_size "$out/cursors/cobrand-$n.png" "$n" "$n"
+        -strip -define png:exclude-chunks=date,time,tIME "PNG32:$out/cursors/cobrand$(at "$s").png"
+    check_size "$out/cursors/cobrand$(at "$s").png" "$n" "$n"
 done
 
 echo "render-artwork: done"

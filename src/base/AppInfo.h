@@ -12,9 +12,10 @@ inline constexpr char WindowCaption[] = "Velloran v1.95";
 inline constexpr char DesktopId[] = "org.tarrowmoor.Velloran";
 
 // The program icon, drawn for every size the desktop and the windows ask for, up
-// to 256 pixels: the About and exit windows show it at 32 logical pixels, which
-// a screen at 125, 150, 200 or 300 % draws with 40, 48, 64 or 96.
+// to 256 pixels.
 QIcon programIcon();
-// The size at which the windows show the icon as a picture, in logical pixels.
+// The icon as the About and exit windows show it, a picture 32 logical pixels
+// square, with its drawings for other scales beside it.
+inline constexpr char IconPicture[] = ":/icons/velloran.png";
 inline constexpr QSize IconPictureSize(32, 32);
 } // namespace AppInfo

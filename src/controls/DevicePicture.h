@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QIcon>
 #include <QLabel>
 
 // A picture drawn at the device pixels of the screen its window is on, so that
-// it stays sharp at any scale. It comes from a raster drawn for 100, 125, 150,
-// 200 and 300 %, stretched to fill the control as a picture box stretches, or
-// from an icon that has a drawing for each scale, shown at a fixed logical size.
-// It is drawn again when the control's window meets a screen of another scale.
+// it stays sharp at any scale: one of the program's rasters drawn for each scale
+// (see Drawings). It is drawn again when the control's window meets a screen of
+// another scale.
 class DevicePicture : public QLabel
 {
     Q_OBJECT
@@ -15,12 +13,11 @@ class DevicePicture : public QLabel
 public:
     explicit DevicePicture(QWidget* parent);
 
-    // Fills the control inside its frame with the raster at path, drawn for 100 %,
-    // or with the one beside it drawn for the screen's scale (path@2x and so on).
-    // A raster that cannot be read leaves the control empty.
+    // Fills the control inside its frame with the raster, as a picture box
+    // stretches its picture; one that cannot be read leaves the control empty.
     void setRaster(const QString& path);
-    // Shows the icon at the given logical size, placed by the alignment.
-    void setIcon(const QIcon& icon, const QSize& logicalSize);
+    // Shows the raster at a fixed logical size, placed by the alignment.
+    void setRaster(const QString& path, const QSize& logicalSize);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,8 +27,7 @@ private:
     QSize logicalSize() const;
 
     QString rasterPath;
-    QIcon icon;
-    QSize iconSize;
+    QSize fixedSize; // empty: the raster fills the control
     qreal drawnRatio = 0;
     QSize drawnSize;
 };

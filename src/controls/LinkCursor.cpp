@@ -1,8 +1,9 @@
 #include "controls/LinkCursor.h"
 
+#include "controls/Drawings.h"
+
 #include <QEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QWidget>
 
 namespace {
@@ -10,15 +11,6 @@ namespace {
 constexpr QSize LogicalSize(32, 32);
 // Both drawings point with the top of the index fingertip, here at 32 pixels.
 constexpr QPoint FingerTip(11, 1);
-
-QIcon drawings(LinkCursor::Kind kind)
-{
-    QIcon icon;
-    const QLatin1String name(kind == LinkCursor::Kind::Hand ? "hand" : "cobrand");
-    for (int size : {32, 40, 48, 64, 96})
-        icon.addFile(QStringLiteral(":/cursors/%1-%2.png").arg(name).arg(size), QSize(size, size));
-    return icon;
-}
 
 // Qt's X11 platform hands a cursor's pixels and hot spot to the server as they
 // are; its other platforms take the hot spot in logical pixels and scale it
@@ -43,9 +35,10 @@ void LinkCursor::set(QWidget* widget, Kind kind)
 
 QCursor LinkCursor::make(Kind kind, qreal ratio)
 {
-    static const QIcon hand = drawings(Kind::Hand);
-    static const QIcon coBrand = drawings(Kind::CoBrand);
-    const QPixmap picture = (kind == Kind::Hand ? hand : coBrand).pixmap(LogicalSize, ratio);
+    const QPixmap picture =
+        Drawings::at(kind == Kind::Hand ? QStringLiteral(":/cursors/hand.png")
+                                        : QStringLiteral(":/cursors/cobrand.png"),
+                     LogicalSize, ratio);
     if (picture.isNull())
         return QCursor(Qt::PointingHandCursor);
     const QPoint spot = hotSpot(picture.devicePixelRatio());

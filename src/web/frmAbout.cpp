@@ -79,7 +79,7 @@ frmAbout::frmAbout(QWidget* owner)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setAccessibleName(QString::fromUtf8(AppInfo::Title));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picIcon->setIcon(AppInfo::programIcon(), AppInfo::IconPictureSize);
+    picIcon->setRaster(QString::fromLatin1(AppInfo::IconPicture), AppInfo::IconPictureSize);
     picIcon->setGeometry(Twips::rect(120, 45, 480, 480));
 
     auto* title = new QLabel(QString::fromUtf8(AppInfo::WindowCaption), this);

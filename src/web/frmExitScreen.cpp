@@ -248,9 +248,9 @@ void frmExitScreen::Form_Load()
     lblExitScreenCaption->adjustSize();
 
     // The icon the start-up window keeps as the first of its icon list.
-    const QIcon icon = AppInfo::programIcon();
-    setWindowIcon(icon);
-    picExitScreenIcon->setIcon(icon, AppInfo::IconPictureSize);
+    setWindowIcon(AppInfo::programIcon());
+    picExitScreenIcon->setRaster(QString::fromLatin1(AppInfo::IconPicture),
+                                 AppInfo::IconPictureSize);
 
     SystemServices& system = System();
     system.seedRandomFromClock();
