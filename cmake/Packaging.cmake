@@ -10,7 +10,7 @@ if(UNIX AND NOT APPLE)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES packaging/${VELLORAN_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-  foreach(size 16 32 48 64 128 256)
+  foreach(size 16 24 32 48 64 96 128 256)
     install(FILES assets/icons/hicolor/${size}x${size}/velloran.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${VELLORAN_APP_ID}.png)

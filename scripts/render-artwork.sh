@@ -2,7 +2,7 @@
 # Regenerates Velloran's raster artwork (pictures, calendar wheel, icons,
 # cursors) from the SVG sources under assets/art.
 #
-# Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
+# Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert: scripts/setup.sh --art.
 # The rendered files are committed; the build does not run this script.
 set -euo pipefail
 
@@ -46,55 +46,60 @@ check_size() {
     fi
 }
 
-# Reference pictures: group position width height
-while read -r group pos w h; do
-    render_jpeg "$art/$group/$pos.svg" "$w" "$h" "$out/reference/pictures/$group/$pos.jpg"
+# The pictures are drawn for each scale a screen is commonly set to, so that each is
+# shown at the screen's device pixels as drawn, not resampled: NAME.EXT at 100 % and
+# NAME@1.25x.EXT to NAME@3x.EXT beside it, each in the shape of the frame that shows it.
+scales="1 1.25 1.5 2 3"
+# scaled LENGTH SCALE: the length in device pixels, rounded as Qt rounds it
+scaled() { awk -v n="$1" -v s="$2" 'BEGIN { printf "%d", int(n * s + 0.5) }'; }
+# at SCALE: the file name's mark for the scale
+at() { [ "$1" = 1 ] || echo "@${1}x"; }
+
+# Reference pictures: group, and the inside of its picture frame in logical pixels.
+while read -r group w h; do
+    for svg in "$art/$group"/*.svg; do
+        pos="$(basename "$svg" .svg)"
+        for s in $scales; do
+            render_jpeg "$svg" "$(scaled "$w" "$s")" "$(scaled "$h" "$s")" \
+                "$out/reference/pictures/$group/$pos$(at "$s").jpg"
+        done
+    done
 done <<'LIST'
-elements 0 78 88
-elements 1 78 88
-elements 2 78 88
-elements 3 78 88
-elements 4 78 88
-gods 0 92 122
-gods 1 116 116
-gods 2 94 150
-gods 3 105 110
-gods 4 65 119
-gods 5 94 132
-gods 6 62 124
-gods 7 107 124
-gods 8 78 105
-gods 9 78 117
-gods 10 79 126
-gods 11 83 150
-goddesses 0 96 133
-goddesses 1 97 133
-goddesses 2 93 124
-goddesses 3 76 129
-goddesses 4 87 111
-goddesses 5 84 124
+elements 78 88
+gods 95 131
+goddesses 95 131
 LIST
 
-# Calendar page wheel
-render_png "$art/calendar/wheel.svg" 90 90 "$out/calendar/picture.png"
+# Calendar page wheel, 90 x 90
+for s in $scales; do
+    n="$(scaled 90 "$s")"
+    render_png "$art/calendar/wheel.svg" "$n" "$n" "$out/calendar/picture$(at "$s").png"
+done
 
-# Program icon (16 px has its own pixel-snapped drawing)
-render_png "$art/icon/velloran-16.svg" 16 16 "$out/icons/hicolor/16x16/velloran.png"
-for n in 32 48 64 128 256; do
+# Program icon: the sizes of the icon theme, and those that the windows' 32-pixel picture
+# and 16-pixel title-bar icon take at 125, 150 and 300 %. Below 32 pixels it has a
+# simpler drawing of its own, snapped to the pixels at 16.
+for n in 16 20 24; do
+    render_png "$art/icon/velloran-16.svg" "$n" "$n" "$out/icons/hicolor/${n}x${n}/velloran.png"
+done
+for n in 32 40 48 64 96 128 256; do
     render_png "$art/icon/velloran.svg" "$n" "$n" "$out/icons/hicolor/${n}x${n}/velloran.png"
 done
 mkdir -p "$out/icons/hicolor/scalable"
 cp "$art/icon/velloran.svg" "$out/icons/hicolor/scalable/velloran.svg"
 
-# Link cursors
-render_png "$art/cursors/hand.svg" 32 32 "$out/cursors/hand.png"
-# The two-colour cursor: every pixel is opaque black, opaque white or fully transparent.
-rsvg-convert -w 32 -h 32 -f png -o "$tmp/raw.png" "$art/cursors/cobrand.svg"
-convert "$tmp/raw.png" \
-    \( +clone -alpha extract -threshold 50% \) \
-    \( -clone 0 -alpha off -colorspace gray -threshold 50% \) \
-    -delete 0 +swap -alpha off -compose copy-opacity -composite \
-    -strip -define png:exclude-chunks=date,time,tIME "PNG32:$out/cursors/cobrand.png"
-check_size "$out/cursors/cobrand.png" 32 32
+# Link cursors, 32 logical pixels
+for s in $scales; do
+    n="$(scaled 32 "$s")"
+    render_png "$art/cursors/hand.svg" "$n" "$n" "$out/cursors/hand$(at "$s").png"
+    # The two-colour cursor: every pixel is opaque black, opaque white or fully transparent.
+    rsvg-convert -w "$n" -h "$n" -f png -o "$tmp/raw.png" "$art/cursors/cobrand.svg"
+    convert "$tmp/raw.png" \
+        \( +clone -alpha extract -threshold 50% \) \
+        \( -clone 0 -alpha off -colorspace gray -threshold 50% \) \
+        -delete 0 +swap -alpha off -compose copy-opacity -composite \
+        -strip -define png:exclude-chunks=date,time,tIME "PNG32:$out/cursors/cobrand$(at "$s").png"
+    check_size "$out/cursors/cobrand$(at "$s").png" "$n" "$n"
+done
 
 echo "render-artwork: done"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build (and, with --test, the tests; with
-# --windows, the Windows build) need, but only those that are missing. Runs as root,
-# or through sudo where it exists.
+# --windows, the Windows build; with --art, rendering the artwork and measuring it) need,
+# but only those that are missing. Runs as root, or through sudo where it exists.
 set -euo pipefail
 
 # file and dpkg-dev let cpack build the .deb and find its library dependencies.
@@ -14,6 +14,11 @@ if [[ "${1:-}" == "--test" ]]; then
                mutter xwayland weston qt6-wayland wmctrl)
     # Orca alone: its recommends would bring speech synthesis and a desktop's worth more.
     bare_packages+=(orca)
+fi
+if [[ "${1:-}" == "--art" ]]; then
+    # Rendering the artwork (scripts/render-artwork.sh) and measuring how sharp it is drawn
+    # (bench/sharpness): the SVG renderer and ImageMagick.
+    packages+=(librsvg2-bin imagemagick xvfb xauth openbox)
 fi
 if [[ "${1:-}" == "--windows" ]]; then
     # The cross build (scripts/build-windows.sh): MinGW-w64, the tools that fetch and build Qt,

@@ -17,7 +17,7 @@ frmStartup::frmStartup()
 {
     setObjectName(QStringLiteral("frmStartup"));
     setWindowTitle(QString::fromUtf8(AppInfo::WindowCaption));
-    images.append(AppInfo::programIconPicture());
+    images.append(AppInfo::programIcon());
 }
 
 void frmStartup::Form_Load()

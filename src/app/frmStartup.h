@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QList>
-#include <QPixmap>
+#include <QIcon>
 #include <QWidget>
 
 // The first window the program loads and the last it closes. It is never shown:
@@ -18,7 +18,7 @@ public:
     void CoBrand_Randomize();
 
     // The image list whose first picture is the program icon.
-    const QList<QPixmap>& IMGIcon() const { return images; }
+    const QList<QIcon>& IMGIcon() const { return images; }
 
     static const char* const AlreadyRunningMessage;
 
@@ -30,5 +30,5 @@ private:
     void RunStartup();
     void Form_Unload();
 
-    QList<QPixmap> images;
+    QList<QIcon> images;
 };

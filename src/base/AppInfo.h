@@ -11,8 +11,11 @@ inline constexpr char WindowCaption[] = "Velloran v1.95";
 // One application id names the desktop entry, the icon and the metainfo.
 inline constexpr char DesktopId[] = "org.tarrowmoor.Velloran";
 
-// The program icon, drawn at every size the desktop asks for.
+// The program icon, drawn for every size the desktop and the windows ask for, up
+// to 256 pixels.
 QIcon programIcon();
-// The 32 x 32 picture of the icon, as the windows show it.
-QPixmap programIconPicture();
+// The icon as the About and exit windows show it, a picture 32 logical pixels
+// square, with its drawings for other scales beside it.
+inline constexpr char IconPicture[] = ":/icons/velloran.png";
+inline constexpr QSize IconPictureSize(32, 32);
 } // namespace AppInfo

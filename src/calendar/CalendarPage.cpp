@@ -3,6 +3,7 @@
 #include "calendar/MonthNames.h"
 #include "core/modPaganFestivals.h"
 #include "controls/AnnouncingLabel.h"
+#include "controls/DevicePicture.h"
 #include "controls/Look.h"
 #include "controls/Twips.h"
 #include "controls/UnframedGroup.h"
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -81,12 +81,12 @@ void CalendarPage::buildIntroduction()
     if (intro.open(QIODevice::ReadOnly | QIODevice::Text))
         Label5->setText(QString::fromUtf8(intro.readAll()).trimmed());
 
-    Picture1 = new QLabel(this);
+    auto* picture = new DevicePicture(this);
+    Picture1 = picture;
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(QStringLiteral("Pagan calendar picture"));
-    Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setGeometry(Twips::rect(7440, 600, 1350, 1350));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/calendar/picture.png")));
+    picture->setRaster(QStringLiteral(":/calendar/picture.png"));
 }
 
 void CalendarPage::buildMonthAndYear()

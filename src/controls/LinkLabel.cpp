@@ -10,7 +10,7 @@
 LinkLabel::LinkLabel(const QString& text, QWidget* parent, Cursor cursor) : QLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
-    setCursor(linkCursor(cursor));
+    LinkCursor::set(this, cursor);
     // Reachable by Tab after the controls of its window, so screen-reader and
     // keyboard users can follow every link.
     setFocusPolicy(Qt::StrongFocus);
@@ -31,16 +31,6 @@ void LinkLabel::sizeToTextCentredOn(int middleX)
 {
     sizeToText();
     move(middleX - width() / 2, y());
-}
-
-QCursor LinkLabel::linkCursor(Cursor cursor)
-{
-    const QPixmap picture(cursor == Cursor::Hand ? QStringLiteral(":/cursors/hand.png")
-                                                 : QStringLiteral(":/cursors/cobrand.png"));
-    if (picture.isNull())
-        return QCursor(Qt::PointingHandCursor);
-    // Both drawings point with the tip of the index finger at (11, 1).
-    return QCursor(picture, 11, 1);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)

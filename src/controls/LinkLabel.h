@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/LinkCursor.h"
+
 #include <QLabel>
 
 // A label that acts as a web link: a hand cursor, a click signal, and keyboard
@@ -10,7 +12,7 @@ class LinkLabel : public QLabel
     Q_OBJECT
 
 public:
-    enum class Cursor { Hand, CoBrand };
+    using Cursor = LinkCursor::Kind;
 
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr,
                        Cursor cursor = Cursor::Hand);
@@ -22,8 +24,6 @@ public:
     void sizeToTextWithin(int maxWidth);
     // Sizes to the text and centres the label on the given horizontal middle.
     void sizeToTextCentredOn(int middleX);
-
-    static QCursor linkCursor(Cursor cursor);
 
     // In a dialog whose Enter belongs to its default button, a link answers to
     // Space alone.

@@ -4,11 +4,10 @@
 
 EntryPicture::EntryPicture(const char* groupName, int entryPosition, const QString& title,
                            QWidget* parent)
-    : QLabel(parent), group(groupName), position(entryPosition)
+    : DevicePicture(parent), group(groupName), position(entryPosition)
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    setScaledContents(true);
     setAccessibleName(title);
 }
 
@@ -17,11 +16,11 @@ void EntryPicture::load()
     if (loaded)
         return;
     loaded = true;
-    setPixmap(ReferenceContent::picture(group, position));
+    setRaster(ReferenceContent::picturePath(group, position));
 }
 
 void EntryPicture::showEvent(QShowEvent* event)
 {
     load();
-    QLabel::showEvent(event);
+    DevicePicture::showEvent(event);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QLabel>
+#include "controls/DevicePicture.h"
 
-// The picture of a reference entry, stretched inside a flat single border. It
-// is decoded the first time it is shown: the main window opens on the calendar
+// The picture of a reference entry, stretched inside a flat single border and
+// drawn at the screen's device pixels. It is decoded the first time it is shown: the main window opens on the calendar
 // page, and most pictures are never looked at in a run.
-class EntryPicture : public QLabel
+class EntryPicture : public DevicePicture
 {
     Q_OBJECT
 

@@ -94,13 +94,3 @@ QString ReferenceContent::text(const char* group, int position)
     // A stray final line break in a text file must not become an empty line on screen.
     return QString::fromUtf8(file.readAll()).trimmed();
 }
-
-QPixmap ReferenceContent::picture(const char* group, int position)
-{
-    // QPixmap::load keeps decoded files in the pixmap cache, so a main window
-    // loaded again does not decode its pictures again.
-    QPixmap pixmap;
-    if (!pixmap.load(picturePath(group, position), "JPG"))
-        return QPixmap();
-    return pixmap;
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -52,7 +51,8 @@ public:
     static constexpr int TabHeightTwips = 295;
 
     static QString text(const char* group, int position);
-    static QPixmap picture(const char* group, int position);
     static QString textPath(const char* group, int position);
+    // A JPEG drawn in the shape of the group's picture frame, at its size; the
+    // drawings for other scales lie beside it (NAME@2x.jpg and so on).
     static QString picturePath(const char* group, int position);
 };

@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "platform/FixedWindow.h"
+#include "controls/DevicePicture.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/Twips.h"
@@ -76,11 +77,11 @@ frmAbout::frmAbout(QWidget* owner)
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* picIcon = new QLabel(this);
+    auto* picIcon = new DevicePicture(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setAccessibleName(QString::fromUtf8(AppInfo::Title));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picIcon->setPixmap(AppInfo::programIconPicture());
+    picIcon->setRaster(QString::fromLatin1(AppInfo::IconPicture), AppInfo::IconPictureSize);
     picIcon->setGeometry(Twips::rect(120, 45, 480, 480));
 
     auto* title = new QLabel(QString::fromUtf8(AppInfo::WindowCaption), this);

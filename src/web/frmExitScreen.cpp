@@ -5,6 +5,7 @@
 #include "forms/FormRegistry.h"
 #include "platform/FixedWindow.h"
 #include "controls/AccessibilityFactory.h"
+#include "controls/DevicePicture.h"
 #include "controls/LinkLabel.h"
 #include "controls/Look.h"
 #include "controls/PlaceholderBoxes.h"
@@ -101,7 +102,7 @@ frmExitScreen::frmExitScreen()
     setFixedSize(Twips::size(11115, 4725));
     FixedWindow::keep(this);
 
-    picExitScreenIcon = new QLabel(this);
+    picExitScreenIcon = new DevicePicture(this);
     picExitScreenIcon->setObjectName(QStringLiteral("picExitScreenIcon"));
     picExitScreenIcon->setAccessibleName(QString::fromUtf8(AppInfo::Title));
     picExitScreenIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -137,7 +138,7 @@ frmExitScreen::frmExitScreen()
     checkColours.setColor(QPalette::Button, Look::ButtonFace);
     checkColours.setColor(QPalette::ButtonText, CheckBlue);
     Check1->setPalette(checkColours);
-    Check1->setCursor(LinkLabel::linkCursor(LinkLabel::Cursor::Hand));
+    LinkCursor::set(Check1, LinkCursor::Kind::Hand);
     Check1->setGeometry(Twips::rect(30, 2040, 7185, 555));
     // toggled, not clicked: a tick set by any road (mouse, key, screen reader) opens the page.
     connect(Check1, &QPushButton::toggled, this, &frmExitScreen::Check1_Click);
@@ -246,10 +247,10 @@ void frmExitScreen::Form_Load()
     lblExitScreenCaption->setText(caption);
     lblExitScreenCaption->adjustSize();
 
-    // The picture the start-up window keeps as the first of its icon list.
-    const QPixmap icon = AppInfo::programIconPicture();
-    setWindowIcon(QIcon(icon));
-    picExitScreenIcon->setPixmap(icon);
+    // The icon the start-up window keeps as the first of its icon list.
+    setWindowIcon(AppInfo::programIcon());
+    picExitScreenIcon->setRaster(QString::fromLatin1(AppInfo::IconPicture),
+                                 AppInfo::IconPictureSize);
 
     SystemServices& system = System();
     system.seedRandomFromClock();

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class DevicePicture;
 class LinkLabel;
 class PlaceholderBoxes;
 class QGroupBox;
@@ -45,7 +46,7 @@ private:
     void cmdSubmit_Click();
     void Form_Unload();
 
-    QLabel* picExitScreenIcon = nullptr;
+    DevicePicture* picExitScreenIcon = nullptr;
     QLabel* lblExitScreenCaption = nullptr;
     QLabel* Label2 = nullptr;
     QPushButton* Check1 = nullptr;

@@ -18,7 +18,7 @@ for file in usr/bin/velloran usr/share/applications/$app_id.desktop \
             usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
     [[ -f "$root/$file" ]] || fail "the package lacks $file"
 done
-for size in 16 32 48 64 128 256; do
+for size in 16 24 32 48 64 96 128 256; do
     icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
     [[ -f "$icon" ]] || fail "no ${size}px icon"
     [[ $(identify -format '%wx%h' "$icon") == "${size}x${size}" ]] || fail "the ${size}px icon has the wrong size"

@@ -55,3 +55,8 @@ QString ExpectedPageAddress(const QString& pageKey)
 {
     return QStringLiteral("http://www.tarrowmoor.com/velloran/ssd.php?page=") + pageKey;
 }
+
+QSize DevicePixels(const QSize& logical)
+{
+    return logical * qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidgetList>
@@ -18,6 +19,10 @@ QWidgetList VisibleWindows();
 // Asks a shown window to maximize as a title-bar button does (Qt's own title
 // bar on Wayland asks its native window directly); true when it stays as it was.
 bool StaysFixedWhenMaximized(QWidget* window);
+
+// The device pixels that a picture of the given logical size must have on the test's
+// screen, whose scale QT_SCALE_FACTOR sets: CTest runs the picture checks at 100 % and 200 %.
+QSize DevicePixels(const QSize& logical);
 
 // Menu captions in order, "-" for a separator.
 QStringList MenuCaptions(const QList<QAction*>& actions);

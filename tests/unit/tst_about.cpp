@@ -89,6 +89,8 @@ private Q_SLOTS:
             auto* label = about.findChild<LinkLabel*>(link);
             QVERIFY(label);
             QCOMPARE(label->text(), caption);
+            QCOMPARE(about.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().size(),
+                     DevicePixels(QSize(32, 32)));
             QTest::mouseClick(label, Qt::LeftButton);
             // By keyboard too: a link reached with Tab opens on Space (Enter is OK's).
             label->setFocus(Qt::TabFocusReason);

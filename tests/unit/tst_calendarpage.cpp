@@ -288,7 +288,8 @@ private Q_SLOTS:
         const TextLayout verdana = Verdana::layOut(intro->text(), intro->font(), intro->size(), true);
         QVERIFY2(verdana.fits(), qPrintable(verdana.summary()));
         auto* picture = control<QLabel>("Picture1");
-        QCOMPARE(picture->pixmap().size(), QSize(90, 90));
+        QCOMPARE(picture->pixmap().size(), DevicePixels(QSize(90, 90)));
+        QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), QSize(90, 90));
         QVERIFY(!picture->accessibleName().isEmpty());
     }
 };

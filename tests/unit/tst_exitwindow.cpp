@@ -68,6 +68,8 @@ private Q_SLOTS:
         frmExitScreen& window = FormHandle<frmExitScreen>::get();
         QCOMPARE(system.seeds, 1);
         QVERIFY(control<QLabel>(window, "Label2")->text().startsWith(opening));
+        QCOMPARE(control<QLabel>(window, "picExitScreenIcon")->pixmap().size(),
+                 DevicePixels(QSize(32, 32)));
     }
 
     void loadingMakesItVisibleOnTopWithoutActivating()

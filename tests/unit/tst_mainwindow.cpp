@@ -40,7 +40,7 @@ private Q_SLOTS:
         QCOMPARE(main.minimumSize(), main.maximumSize());
         QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
-        QVERIFY(!main.windowIcon().isNull());
+        QVERIFY(main.windowIcon().availableSizes().contains(QSize(256, 256)));
         const QPoint middle = main.frameGeometry().center();
         const QPoint screenMiddle = main.screen()->availableGeometry().center();
         // Within the few pixels that a window frame adds.
@@ -98,6 +98,11 @@ private Q_SLOTS:
                                                     ? label
                                                     : main.fullBrandFrame()->lblFullBrand());
             QTest::mouseClick(label, Qt::LeftButton);
+            // The hand at the screen's device pixels, pointing with the tip of its finger.
+            const QImage hand = label->cursor().pixmap().toImage();
+            QCOMPARE(hand.size(), DevicePixels(QSize(32, 32)));
+            const QPoint tip = label->cursor().hotSpot() * hand.devicePixelRatio();
+            QVERIFY(qAlpha(hand.pixel(tip)) > 128 && qAlpha(hand.pixel(tip.x(), 0)) == 0);
         }
         QCOMPARE(system.openedAddresses, QStringList{ExpectedPageAddress(pageKey)});
         QVERIFY(system.messages.isEmpty());

@@ -1,6 +1,7 @@
 #include "FakeSystem.h"
 #include "Verdana.h"
 #include "WindowCleanup.h"
+#include "WindowQueries.h"
 
 #include "forms/FormHandle.h"
 #include "app/frmMain.h"
@@ -14,6 +15,7 @@
 
 #include <QAccessible>
 #include <QFrame>
+#include <QImageReader>
 #include <QLabel>
 #include <QSet>
 #include <QtTest>
@@ -21,6 +23,7 @@
 namespace {
 
 const QStringList GroupNames{"SSTFestiveSeasons", "SSTElements", "SSTGods", "SSTGoddesses"};
+const char* const GroupResources[] = {"festive-seasons", "elements", "gods", "goddesses"};
 
 TabControl* group(const frmMain& main, const QString& name)
 {
@@ -79,7 +82,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QSize>("pictureSize"); // none: the group has no pictures
+        // The inside of the picture's frame, in logical pixels; none: the group has no pictures.
+        QTest::addColumn<QSize>("pictureSize");
         QTest::addColumn<int>("length");
         QTest::addColumn<QString>("opening");
 
@@ -119,33 +123,33 @@ private Q_SLOTS:
               "This is the element which is associated with the center");
 
         const char* god = "SSTGods";
-        entry(god, 0, "Angus of the Brugh", {92, 122}, 370, "Angus is the son of Dagda.");
-        entry(god, 1, "Cernunnos", {116, 116}, 407,
+        entry(god, 0, "Angus of the Brugh", {95, 131}, 370, "Angus is the son of Dagda.");
+        entry(god, 1, "Cernunnos", {95, 131}, 407,
               "The god of virility flanked by the ram-headed serpent and a stag.");
-        entry(god, 2, "Dagda", {94, 150}, 599, "\"The Good God' is the father of Angus.");
-        entry(god, 3, "Dian Cecht", {105, 110}, 460, "The healer god.");
-        entry(god, 4, "Dis Pater", {65, 119}, 172,
+        entry(god, 2, "Dagda", {95, 131}, 599, "\"The Good God' is the father of Angus.");
+        entry(god, 3, "Dian Cecht", {95, 131}, 460, "The healer god.");
+        entry(god, 4, "Dis Pater", {95, 131}, 172,
               "Originally a god of death and the underworld, later the chief god of the Gauls.");
-        entry(god, 5, "Donn", {94, 132}, 132, "The god of storms and thunders.");
-        entry(god, 6, "Esus", {62, 124}, 190,
+        entry(god, 5, "Donn", {95, 131}, 132, "The god of storms and thunders.");
+        entry(god, 6, "Esus", {95, 131}, 190,
               "The god of Gauls who is very often portrayed as woodcutter.");
-        entry(god, 7, "Govannon", {107, 124}, 409, "The god of weapons and armors- the smith god.");
-        entry(god, 8, "Lug or Lugh", {78, 105}, 409, "The sun god.");
-        entry(god, 9, "Nuadhu or Nud/ Nodens/ Lud", {78, 117}, 358,
+        entry(god, 7, "Govannon", {95, 131}, 409, "The god of weapons and armors- the smith god.");
+        entry(god, 8, "Lug or Lugh", {95, 131}, 409, "The sun god.");
+        entry(god, 9, "Nuadhu or Nud/ Nodens/ Lud", {95, 131}, 358,
               "He is the god of healing and water.");
-        entry(god, 10, "Ogmios", {79, 126}, 218, "The god of language, eloquence and genius.");
-        entry(god, 11, "Sucellus", {83, 150}, 182, "He is the god of forest and agriculture.");
+        entry(god, 10, "Ogmios", {95, 131}, 218, "The god of language, eloquence and genius.");
+        entry(god, 11, "Sucellus", {95, 131}, 182, "He is the god of forest and agriculture.");
 
         const char* goddess = "SSTGoddesses";
-        entry(goddess, 0, "Arianrhod", {96, 133}, 297,
+        entry(goddess, 0, "Arianrhod", {95, 131}, 297,
               "Arianrhod means Silver Circle; she is the Goddess of Virgin.");
-        entry(goddess, 1, "Badb", {97, 133}, 431,
+        entry(goddess, 1, "Badb", {95, 131}, 431,
               "The Goddess of war who is known to use her magic to decide war.");
-        entry(goddess, 2, "Brighit or Brigit", {93, 124}, 506,
+        entry(goddess, 2, "Brighit or Brigit", {95, 131}, 506,
               "Brigit is the goddess of craftsmanship, healing and metalwork.");
-        entry(goddess, 3, "Caridwen or Hen Wen", {76, 129}, 337, "The goddess of grains and corns.");
-        entry(goddess, 4, "Danu", {87, 111}, 290, "Danu is the Mother goddess.");
-        entry(goddess, 5, "Epona", {84, 124}, 413, "The goddess of horse.");
+        entry(goddess, 3, "Caridwen or Hen Wen", {95, 131}, 337, "The goddess of grains and corns.");
+        entry(goddess, 4, "Danu", {95, 131}, 290, "Danu is the Mother goddess.");
+        entry(goddess, 5, "Epona", {95, 131}, 413, "The goddess of horse.");
     }
 
     void everyEntryAsDescribed()
@@ -189,8 +193,14 @@ private Q_SLOTS:
         QVERIFY(image->isVisible());
         QCOMPARE(image->accessibleName(), title);
         QVERIFY(!text->geometry().intersects(image->geometry()));
+        // Drawn at the device pixels of the frame it fills, from a file in its shape.
         const QPixmap shown = image->pixmap();
-        QCOMPARE(shown.size(), pictureSize);
+        QCOMPARE(image->contentsRect().size(), pictureSize);
+        QCOMPARE(shown.size(), DevicePixels(pictureSize));
+        QCOMPARE(shown.deviceIndependentSize().toSize(), pictureSize);
+        const char* resource = GroupResources[GroupNames.indexOf(control)];
+        QCOMPARE(QImageReader(ReferenceContent::picturePath(resource, position)).size(),
+                 pictureSize);
         QVERIFY2(colourCount(shown.toImage()) >= 6, "a drawn picture, not a blank");
     }
 
@@ -346,7 +356,6 @@ private Q_SLOTS:
     void missingContentLeavesControlsEmpty()
     {
         QCOMPARE(ReferenceContent::text("no-such-group", 0), QString());
-        QVERIFY(ReferenceContent::picture("gods", 99).isNull());
 
         ReferenceContent::Group missing = ReferenceContent::Gods;
         missing.resourceName = "no-such-group";
