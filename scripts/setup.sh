@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build (and, with --test, the tests; with
-# --windows, the Windows build) need, but only those that are missing. Runs as root,
+# --windows, the Windows build; with --release, the release check) need, but only those
+# that are missing. Runs as root,
 # or through sudo where it exists.
 set -euo pipefail
 
@@ -11,15 +12,22 @@ bare_packages=()
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi
                python3 appstream openbox x11-xserver-utils clang clang-format libclang-rt-14-dev libxcb1-dev
-               mutter xwayland weston qt6-wayland wmctrl)
+               mutter xwayland weston qt6-wayland wmctrl man-db)
     # Orca alone: its recommends would bring speech synthesis and a desktop's worth more.
-    bare_packages+=(orca)
+    # lintian checks the .deb that the main pass builds.
+    bare_packages+=(orca lintian)
 fi
 if [[ "${1:-}" == "--windows" ]]; then
     # The cross build (scripts/build-windows.sh): MinGW-w64, the tools that fetch and build Qt,
     # Wine to run what was built, NSIS and icoutils for the setup program and its icon.
     bare_packages+=(ninja-build dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                     wine64 wine fonts-wine nsis icoutils)
+fi
+
+if [[ "${1:-}" == "--release" ]]; then
+    # scripts/release.sh: lintian for the .deb, diffoscope to show where two builds differ
+    # (its recommends are a hundred tools for formats we do not ship).
+    bare_packages+=(lintian diffoscope)
 fi
 
 missing_of() {
