@@ -56,6 +56,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 # measured, it starts as fast as on Xwayland and draws crisply when scaled.
 # Without it Qt falls back to Xwayland, which works as well.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tarrowmoor.com/velloran/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_STRIP_FILES ON)
+# CPack gets every value as written here (the setup program's script is full of \ and $).
+set(CPACK_VERBATIM_VARIABLES ON)
 include(CPack)
