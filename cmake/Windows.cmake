@@ -133,15 +133,15 @@ set(CPACK_NSIS_MUI_ICON ${VELLORAN_ICO})
 set(CPACK_NSIS_MUI_UNIICON ${VELLORAN_ICO})
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/packaging/copyright)
 set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
-# One entry in "Apps & features" whatever the version: a newer setup program replaces the
-# installed copy, after its own uninstaller has run.
+# One entry in "Apps & features" whatever the version: the setup program replaces an installed
+# copy in place, after that copy's own uninstaller has run (see below; CPack's own way of doing
+# this comes before the check for a running program, and stops a silent setup with a message box).
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Velloran)
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(uninstall_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velloran")
 
 # A running Velloran holds its program file open, and Windows then refuses to open it for
 # writing. Before the setup program or the uninstaller changes a file, it asks the user to close
 # the program; a silent one, or a user who cancels, ends with status 2 and nothing changed.
-set(uninstall_key "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velloran")
 # Files are installed with the time of the installation: a time kept from the build would make
 # two builds of the same sources differ.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode
@@ -160,7 +160,14 @@ SetDateSave off
   Abort \"Velloran is running: nothing was changed.\"
   velloran_closed:
 !macroend")
-set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "!insertmacro VELLORAN_REFUSE_WHILE_RUNNING")
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "!insertmacro VELLORAN_REFUSE_WHILE_RUNNING
+  ReadRegStr $R0 SHCTX \"${uninstall_key}\" \"UninstallString\"
+  StrCmp $R0 \"\" velloran_uninstalled
+  StrCpy $R1 $R0 -15 1 ; the folder: without the quotes and \\Uninstall.exe
+  ExecWait '$R0 /S _?=$R1' $R2
+  IntCmp $R2 0 velloran_uninstalled
+  Abort \"The installed Velloran could not be removed: nothing was changed.\"
+  velloran_uninstalled:")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "!insertmacro VELLORAN_REFUSE_WHILE_RUNNING")
 # The size "Apps & features" shows, in KiB, of the folder as installed.
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "\${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2
