@@ -73,8 +73,8 @@ foreach(library GCC_RUNTIME:libstdc++-6.dll GCC_RUNTIME:libgcc_s_seh-1.dll
   list(GET source 0 VELLORAN_${part}_SOURCE_PACKAGE)
   list(GET source 1 source_version)
   list(GET source 2 version)
-  set(VELLORAN_${part}_SOURCE
-      "${VELLORAN_${part}_SOURCE_PACKAGE} ${source_version} (binary package ${package} ${version})")
+  set(VELLORAN_${part}_SOURCE "${VELLORAN_${part}_SOURCE_PACKAGE} ${source_version}")
+  set(VELLORAN_${part}_BINARY "${package} ${version}")
   set(VELLORAN_${part}_COPYRIGHT /usr/share/doc/${package}/copyright)
 endforeach()
 
@@ -91,11 +91,15 @@ endif()
 set(VELLORAN_QT_VERSION ${Qt6_VERSION})
 set(VELLORAN_QT_SOURCE "${VELLORAN_QT_SOURCE_PACKAGE} ${VELLORAN_QT_SOURCE_VERSION}")
 string(REPLACE "+" "%2B" VELLORAN_QT_SOURCE_VERSION_URL ${VELLORAN_QT_SOURCE_VERSION})
+string(REPLACE " -" "\n  -" VELLORAN_QT_CONFIGURE_LINES "${VELLORAN_QT_CONFIGURE}")
 configure_file(packaging/windows/THIRD-PARTY-NOTICES.txt.in
                ${CMAKE_BINARY_DIR}/notices/THIRD-PARTY-NOTICES.txt @ONLY)
 function(velloran_text_file source destination)
   get_filename_component(name ${destination} NAME)
   get_filename_component(folder ${destination} DIRECTORY)
+  if(NOT folder)
+    set(folder .)
+  endif()
   set(copy ${CMAKE_BINARY_DIR}/${destination})
   add_custom_command(OUTPUT ${copy}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/${folder}
