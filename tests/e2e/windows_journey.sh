@@ -22,9 +22,8 @@ program=$folder/Velloran.exe
 menu=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Velloran' -type d)
 shortcut=$menu/Velloran.lnk
 [[ -f $program && -f $shortcut ]] || fail "the setup program installed no program or shortcut"
-for file in THIRD-PARTY-NOTICES.txt licenses/LGPL-3.txt licenses/GPL-3.txt \
-            licenses/qt6-base-copyright.txt licenses/gcc-runtime-copyright.txt \
-            licenses/winpthreads-copyright.txt; do
+for file in THIRD-PARTY-NOTICES.txt \
+            licenses/{LGPL-3,GPL-3,qt6-base-copyright,gcc-runtime-copyright,winpthreads-copyright}.txt; do
     [[ -s $folder/$file ]] || fail "the setup program did not install $file"
 done
 grep -q "^Source: Debian's source package qt6-base 6.4.2+dfsg" "$folder/THIRD-PARTY-NOTICES.txt" \
@@ -45,8 +44,7 @@ folder_size=$(du -sk --apparent-size "$folder" | cut -f1)
 ((size > folder_size * 9 / 10 && size < folder_size * 11 / 10)) \
     || fail "EstimatedSize is ${size:-missing}, the folder $folder_size KiB"
 
-# Starts the program file given under Wine, checks the main window and the reminder date in the
-# registry; main_window holds the window's id.
+# Starts the program file given under Wine; checks the main window (main_window) and the reminder date.
 start_program() {
     VELLORAN_BIN=$E2E_DIR/velloran
     printf '#!/bin/sh\nexec wine "%s"\n' "$1" >"$VELLORAN_BIN"
@@ -89,13 +87,14 @@ grep -qx 'http://[^/]*/velloran/ssd.php?page=donate' "$OPENED" \
 # named without spaces as NSIS needs it) end with status 2 and leave every file as it was.
 installed_files() { (cd "$folder" && find . -type f -printf '%p %s %T@\n' | sort); }
 before=$(installed_files)
-status=0
-wine "$setup" /S || status=$?
-((status == 2)) || fail "the setup program over the running program ended with status $status"
 short_folder=$(winepath -s 'C:\Program Files\Velloran' | tr -d '\r')
-status=0
-wine "$short_folder\\Uninstall.exe" /S "_?=$short_folder" || status=$?
-((status == 2)) || fail "the uninstaller of the running program ended with status $status"
+refused() {
+    local status=0
+    wine "$@" || status=$?
+    ((status == 2)) || fail "'$*' beside the running program ended with status $status"
+}
+refused "$setup" /S
+refused "$short_folder\\Uninstall.exe" /S "_?=$short_folder"
 [[ $(installed_files) == "$before" ]] || fail "a file of the running program was changed"
 (($(entries) == 1)) || fail "the refused uninstaller took the entry of Apps & features"
 
