@@ -4,7 +4,8 @@
 #   2. cross-builds Qt 6.4.2 from Debian's own qt6-base source the first time, and keeps it in
 #      ${XDG_CACHE_HOME:-~/.cache}/velloran, keyed by the Qt version and the configure options;
 #   3. builds Velloran.exe in build/windows, and with --tests the unit tests beside it;
-#   4. packs the 64-bit NSIS setup program build/windows/Velloran-<version>-win64.exe.
+#   4. packs the 64-bit NSIS setup program build/windows/Velloran-<version>-win64.exe and the
+#      portable archive build/windows/Velloran-<version>-win64.zip beside it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
@@ -54,17 +55,22 @@ if [[ ! -e $qt_prefix/velloran-complete ]]; then
             -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake &&
         nice cmake --build . --parallel "$jobs" &&
         cmake --install .)
+    echo "$host_qt" >"$qt_prefix/velloran-source-version" # for the third-party notices
     touch "$qt_prefix/velloran-complete" # an interrupted build is not taken for a whole one
     rm -rf "$work"
 fi
 
-# Velloran.exe (with --tests also the unit tests, warnings as errors) and the setup program.
+qt_source_version=$(cat "$qt_prefix/velloran-source-version" 2>/dev/null || echo "$host_qt")
+
+# Velloran.exe (with --tests also the unit tests, warnings as errors), the setup program and the
+# archive.
 tests=OFF
 [[ ${1:-} == --tests ]] && tests=ON
 build=build/windows
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_FIND_ROOT_PATH="$qt_prefix" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DVELLORAN_QT_SOURCE_VERSION="$qt_source_version" -DVELLORAN_QT_CONFIGURE="${qt_options[*]}" \
     -DVELLORAN_TESTS=$tests -DVELLORAN_WERROR=$tests >/dev/null
 nice cmake --build "$build" --parallel "$jobs"
-(cd "$build" && cpack -G NSIS)
+(cd "$build" && cpack)

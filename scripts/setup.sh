@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build (and, with --test, the tests; with
-# --windows, the Windows build; with --art, rendering the artwork and measuring it) need,
-# but only those that are missing. Runs as root, or through sudo where it exists.
+# --windows, the Windows build; with --art, rendering the artwork and measuring it; with
+# --release, the release check) need, but only those that are missing. Runs as root, or
+# through sudo where it exists.
 set -euo pipefail
 
 # file and dpkg-dev let cpack build the .deb and find its library dependencies.
@@ -11,9 +12,10 @@ bare_packages=()
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi
                python3 appstream openbox x11-xserver-utils clang clang-format libclang-rt-14-dev libxcb1-dev
-               mutter xwayland weston qt6-wayland wmctrl)
+               mutter xwayland weston qt6-wayland wmctrl man-db)
     # Orca alone: its recommends would bring speech synthesis and a desktop's worth more.
-    bare_packages+=(orca)
+    # lintian checks the .deb that the main pass builds.
+    bare_packages+=(orca lintian)
 fi
 if [[ "${1:-}" == "--art" ]]; then
     # Rendering the artwork (scripts/render-artwork.sh) and measuring how sharp it is drawn
@@ -22,9 +24,16 @@ if [[ "${1:-}" == "--art" ]]; then
 fi
 if [[ "${1:-}" == "--windows" ]]; then
     # The cross build (scripts/build-windows.sh): MinGW-w64, the tools that fetch and build Qt,
-    # Wine to run what was built, NSIS and icoutils for the setup program and its icon.
+    # Wine to run what was built, NSIS and icoutils for the setup program and its icon, unzip
+    # for the test of the portable archive.
     bare_packages+=(ninja-build dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-                    wine64 wine fonts-wine nsis icoutils)
+                    wine64 wine fonts-wine nsis icoutils unzip)
+fi
+
+if [[ "${1:-}" == "--release" ]]; then
+    # scripts/release.sh: lintian for the .deb, diffoscope to show where two builds differ
+    # (its recommends are a hundred tools for formats we do not ship).
+    bare_packages+=(lintian diffoscope)
 fi
 
 missing_of() {

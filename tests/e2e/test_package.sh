@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package: built by CPack from this build, it carries the program, its
-# desktop entry, icons, metainfo, copyright and changelog under one application
-# id, and the program it installs starts into its main window.
+# desktop entry, icons, metainfo, copyright, changelog and manual page under one
+# application id, lintian finds nothing to say about it, and the program it installs
+# starts into its main window.
 source "$(dirname "$0")/lib.sh" "$@"
 build_dir=$(dirname "$VELLORAN_BIN")
 app_id=org.tarrowmoor.Velloran
@@ -14,7 +15,7 @@ dpkg-deb -x "$deb" "$root"
 
 for file in usr/bin/velloran usr/share/applications/$app_id.desktop \
             usr/share/metainfo/$app_id.metainfo.xml usr/share/doc/velloran/copyright \
-            usr/share/doc/velloran/changelog.Debian.gz \
+            usr/share/doc/velloran/changelog.gz usr/share/man/man1/velloran.1.gz \
             usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
     [[ -f "$root/$file" ]] || fail "the package lacks $file"
 done
@@ -31,6 +32,10 @@ appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.meta
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
 [[ $(dpkg-deb -f "$deb" Recommends) == "xdg-utils, qt6-wayland" ]] \
     || fail "the package does not recommend Qt's Wayland platform"
+lintian_report=$(lintian --allow-root "$deb") || fail "lintian failed: $lintian_report"
+[[ -z $lintian_report ]] || fail "lintian: $lintian_report"
+MANPATH=$root/usr/share/man man velloran 2>&1 | grep -q "QT_QPA_PLATFORM" \
+    || fail "man velloran shows no manual page"
 
 e2e_start_x
 VELLORAN_BIN=$root/usr/bin/velloran app_start

@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # Velloran for Windows as a user meets it, under Wine: the setup program installs it silently
-# into a fresh prefix; the program starts, keeps the reminder date in the registry, refuses a
-# second copy, hands a link to the browser (Wine passes it to xdg-open) and ends through the
-# exit window with status 0; the uninstaller takes program and shortcut and leaves the settings.
+# into a fresh prefix, with the third-party notices and its entry in "Apps & features"; the
+# program starts, keeps the reminder date in the registry, refuses a second copy, hands a link
+# to the browser (Wine passes it to xdg-open); neither the setup program nor the uninstaller
+# touches the files of the running copy; it ends through the exit window with status 0; the
+# setup program run again replaces it in place; the uninstaller takes program and shortcut and
+# leaves the settings. Then the portable archive beside the setup program runs from a folder
+# of its own.
 source "$(dirname "$0")/lib.sh" "$1"
+setup=$VELLORAN_BIN
 export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
 export WINEPREFIX=$E2E_DIR/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 e2e_start_x
@@ -11,22 +16,60 @@ wine wineboot --init
 # The test display has no Verdana, a real Windows has.
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null
 
-wine "$VELLORAN_BIN" /S || fail "the setup program failed"
-program="$WINEPREFIX/drive_c/Program Files/Velloran/Velloran.exe"
-shortcut=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Velloran/Velloran.lnk')
-[[ -f $program && -n $shortcut ]] || fail "the setup program installed no program or shortcut"
-VELLORAN_BIN=$E2E_DIR/velloran
-printf '#!/bin/sh\nexec wine "C:\\\\Program Files\\\\Velloran\\\\Velloran.exe"\n' >"$VELLORAN_BIN"
-chmod +x "$VELLORAN_BIN"
+wine "$setup" /S || fail "the setup program failed"
+folder="$WINEPREFIX/drive_c/Program Files/Velloran"
+program=$folder/Velloran.exe
+menu=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Velloran' -type d)
+shortcut=$menu/Velloran.lnk
+[[ -f $program && -f $shortcut ]] || fail "the setup program installed no program or shortcut"
+for file in THIRD-PARTY-NOTICES.txt \
+            licenses/{LGPL-3,GPL-3,qt6-base-copyright,gcc-runtime-copyright,winpthreads-copyright}.txt; do
+    [[ -s $folder/$file ]] || fail "the setup program did not install $file"
+done
+grep -q "^Source: Debian's source package qt6-base 6.4.2+dfsg" "$folder/THIRD-PARTY-NOTICES.txt" \
+    || fail "the notices do not name the Qt source"
+[[ -f "$menu/Third-party notices.lnk" ]] || fail "the Start menu does not lead to the notices"
 
-app_start
-main_window=$(wait_for_window "Velloran v1.95" none 600) || fail "the main window did not appear"
-wine reg export 'HKCU\Software\Velloran\Settings' "$E2E_DIR/settings.reg" /y >/dev/null \
-    || fail "no settings in the registry"
-# "Duration" and today's date, each Windows-1252 code shifted up by 85.
-stored=$(iconv -f UTF-16 -t UTF-8 "$E2E_DIR/settings.reg" | tr -d '\r' |
-         sed -n 's/^"™ÊÇ¶É¾ÄÃ"="\(.*\)"$/\1/p')
-[[ $stored == "$(encoded "$(date +%-m/%-d/%Y)")" ]] || fail "the registry holds '$stored'"
+# The entry of "Apps & features", and how many there are.
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+entries() { wine reg query "$uninstall_key" /s | tr -d '\r' | grep -c 'DisplayName *REG_SZ *Velloran$'; }
+entry=$(wine reg query "$uninstall_key\\Velloran" | tr -d '\r')
+for value in 'DisplayName *REG_SZ *Velloran' 'DisplayVersion *REG_SZ *1.95' \
+             'Publisher *REG_SZ *Tarrowmoor' 'DisplayIcon *REG_SZ *C:\\Program Files\\Velloran\\Velloran.exe' \
+             'URLInfoAbout *REG_SZ *https://www.tarrowmoor.com/velloran/'; do
+    grep -qx " *$value" <<<"$entry" || fail "the uninstall entry lacks $value"
+done
+size=$(sed -n 's/^ *EstimatedSize *REG_DWORD *//p' <<<"$entry")
+folder_size=$(du -sk --apparent-size "$folder" | cut -f1)
+((size > folder_size * 9 / 10 && size < folder_size * 11 / 10)) \
+    || fail "EstimatedSize is ${size:-missing}, the folder $folder_size KiB"
+
+# Starts the program file given under Wine; checks the main window (main_window) and the reminder date.
+start_program() {
+    VELLORAN_BIN=$E2E_DIR/velloran
+    printf '#!/bin/sh\nexec wine "%s"\n' "$1" >"$VELLORAN_BIN"
+    chmod +x "$VELLORAN_BIN"
+    app_start
+    main_window=$(wait_for_window "Velloran v1.95" none 600) || fail "the main window did not appear"
+    [[ $(stored_date) == "$(encoded "$(date +%-m/%-d/%Y)")" ]] || fail "the registry holds '$(stored_date)'"
+}
+# The reminder date: "Duration" and the date, each Windows-1252 code shifted up by 85.
+stored_date() {
+    wine reg export 'HKCU\Software\Velloran\Settings' "$E2E_DIR/settings.reg" /y >/dev/null \
+        || fail "no settings in the registry"
+    iconv -f UTF-16 -t UTF-8 "$E2E_DIR/settings.reg" | tr -d '\r' | sed -n 's/^"™ÊÇ¶É¾ÄÃ"="\(.*\)"$/\1/p'
+}
+# File > Exit, then the exit window (kept on top), whose Exit ends the program with status 0.
+exit_through_menu() {
+    send_keys "$main_window" alt+f x
+    exit_window=$(wait_for_window "Velloran v1.95" "$main_window") || fail "no exit window after File > Exit"
+    xprop -id "$exit_window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE \
+        || fail "the exit window is not kept on top"
+    send_keys "$exit_window" alt+x
+    expect_status_zero "the exit window's E&xit"
+}
+
+start_program 'C:\Program Files\Velloran\Velloran.exe'
 
 first_pid=$APP_PID
 app_start
@@ -40,17 +83,39 @@ wait_for_opened 1 || fail "Donate opened nothing"
 grep -qx 'http://[^/]*/velloran/ssd.php?page=donate' "$OPENED" \
     || fail "unexpected address: $(cat "$OPENED")"
 
-send_keys "$main_window" alt+f x
-exit_window=$(wait_for_window "Velloran v1.95" "$main_window") || fail "no exit window after File > Exit"
-xprop -id "$exit_window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE \
-    || fail "the exit window is not kept on top"
-send_keys "$exit_window" alt+x
-expect_status_zero "the exit window's E&xit"
+# While the program runs, the setup program and the uninstaller (waited for in its own folder,
+# named without spaces as NSIS needs it) end with status 2 and leave every file as it was.
+installed_files() { (cd "$folder" && find . -type f -printf '%p %s %T@\n' | sort); }
+before=$(installed_files)
+short_folder=$(winepath -s 'C:\Program Files\Velloran' | tr -d '\r')
+refused() {
+    local status=0
+    wine "$@" || status=$?
+    ((status == 2)) || fail "'$*' beside the running program ended with status $status"
+}
+refused "$setup" /S
+refused "$short_folder\\Uninstall.exe" /S "_?=$short_folder"
+[[ $(installed_files) == "$before" ]] || fail "a file of the running program was changed"
+(($(entries) == 1)) || fail "the refused uninstaller took the entry of Apps & features"
+
+exit_through_menu
+
+# Installed again over itself: one entry, the same settings.
+stored=$(stored_date)
+wine "$setup" /S || fail "the setup program over the installed one failed"
+(($(entries) == 1)) || fail "$(entries) entries in Apps & features after the upgrade"
+[[ $(stored_date) == "$stored" ]] || fail "the upgrade changed the settings"
 
 wine "C:\\Program Files\\Velloran\\Uninstall.exe" /S
 for _ in $(seq 300); do [[ -e $program || -e $shortcut ]] || break; sleep 0.2; done
 [[ ! -e $program && ! -e $shortcut ]] || fail "the uninstaller left the program or its shortcut"
 wine reg query 'HKCU\Software\Velloran\Settings' >/dev/null \
     || fail "the uninstaller took the user's settings"
+
+# The portable archive, unpacked into a folder nothing was installed to, on a first start.
+wine reg delete 'HKCU\Software\Velloran' /f >/dev/null
+unzip -q "${setup%.exe}.zip" -d "$E2E_DIR/portable"
+start_program "$E2E_DIR/portable/Velloran-1.95-win64/Velloran.exe"
+exit_through_menu
 wineserver -k
 echo "windows journey: passed"
