@@ -17,9 +17,10 @@ if [[ "${1:-}" == "--test" ]]; then
 fi
 if [[ "${1:-}" == "--windows" ]]; then
     # The cross build (scripts/build-windows.sh): MinGW-w64, the tools that fetch and build Qt,
-    # Wine to run what was built, NSIS and icoutils for the setup program and its icon.
+    # Wine to run what was built, NSIS and icoutils for the setup program and its icon; Python's
+    # Xlib for random use there, which asks the program's windows whether it still answers.
     bare_packages+=(ninja-build dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-                    wine64 wine fonts-wine nsis icoutils)
+                    wine64 wine fonts-wine nsis icoutils python3-xlib)
 fi
 
 missing_of() {

@@ -5,19 +5,11 @@
 # exit window with status 0; the uninstaller takes program and shortcut and leaves the settings.
 source "$(dirname "$0")/lib.sh" "$1"
 export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
-export WINEPREFIX=$E2E_DIR/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 e2e_start_x
-wine wineboot --init
-# The test display has no Verdana, a real Windows has.
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null
-
-wine "$VELLORAN_BIN" /S || fail "the setup program failed"
-program="$WINEPREFIX/drive_c/Program Files/Velloran/Velloran.exe"
+e2e_install_windows
+program=$WINDOWS_PROGRAM
 shortcut=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Velloran/Velloran.lnk')
-[[ -f $program && -n $shortcut ]] || fail "the setup program installed no program or shortcut"
-VELLORAN_BIN=$E2E_DIR/velloran
-printf '#!/bin/sh\nexec wine "C:\\\\Program Files\\\\Velloran\\\\Velloran.exe"\n' >"$VELLORAN_BIN"
-chmod +x "$VELLORAN_BIN"
+[[ -n $shortcut ]] || fail "the setup program installed no shortcut"
 
 app_start
 main_window=$(wait_for_window "Velloran v1.95" none 600) || fail "the main window did not appear"
