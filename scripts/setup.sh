@@ -25,9 +25,10 @@ fi
 if [[ "${1:-}" == "--windows" ]]; then
     # The cross build (scripts/build-windows.sh): MinGW-w64, the tools that fetch and build Qt,
     # Wine to run what was built, NSIS and icoutils for the setup program and its icon, unzip
-    # for the test of the portable archive.
+    # for the test of the portable archive; Python's Xlib for random use there, which asks the
+    # program's windows whether it still answers.
     bare_packages+=(ninja-build dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-                    wine64 wine fonts-wine nsis icoutils unzip)
+                    wine64 wine fonts-wine nsis icoutils unzip python3-xlib)
 fi
 
 if [[ "${1:-}" == "--release" ]]; then

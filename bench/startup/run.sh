@@ -1,40 +1,69 @@
 #!/usr/bin/env bash
 # Median start-up time (launch to main window mapped on an X server) and peak
 # memory of Velloran against a bare Qt window, built and measured alike.
-# Usage: bench/startup/run.sh [runs]   (default 15; a release build in build/bench)
+# Usage: bench/startup/run.sh [--windows] [runs]   (default 15)
+# On Linux both are release builds in build/bench, started with fresh user folders. With
+# --windows both are the Windows build (scripts/build-windows.sh, build/windows), started under
+# Wine in a prefix of that build's own with a wineserver kept running, as Windows keeps its
+# services; the program's settings and lock are removed before each start, and the memory is
+# that of the Wine process that runs the program.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+windows=
+[[ ${1:-} == --windows ]] && windows=1 && shift
 runs=${1:-15}
 scripts/setup.sh --test
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVELLORAN_TESTS=OFF >/dev/null
-cmake --build build/bench --parallel "$(nproc)" --target velloran bare_window map_timer >/dev/null
+if [[ -n $windows ]]; then
+    cmake --build build/bench --parallel "$(nproc)" --target map_timer >/dev/null
+    scripts/build-windows.sh >/dev/null
+    bare=(wine build/windows/bare_window.exe) ours=(wine build/windows/Velloran.exe)
+else
+    cmake --build build/bench --parallel "$(nproc)" --target velloran bare_window map_timer >/dev/null
+    bare=(build/bench/bench/startup/bare_window) ours=(build/bench/velloran)
+fi
 
 work=$(mktemp -d)
-trap 'kill ${XVFB_PID:-} 2>/dev/null; rm -rf "$work"' EXIT
+trap '[[ -n $windows ]] && wineserver -k; kill ${XVFB_PID:-} 2>/dev/null; rm -rf "$work"' EXIT
 source scripts/xvfb.sh
 start_xvfb "$work" || { echo "no X display could be started" >&2; exit 1; }
 export QT_QPA_PLATFORM=xcb
+if [[ -n $windows ]]; then
+    source scripts/wine.sh
+    wine_prefix "$PWD/build/windows/bench-wine" >/dev/null 2>&1
+    wineserver -p
+fi
 
-measure() { # title program -> one "ms kB" line per run, fresh user folders each time
-    local title=$1 program=$2
+# Before each start: fresh user folders, or under Wine no settings or lock of an earlier run.
+fresh_user() { # home
+    if [[ -n $windows ]]; then
+        wine reg delete 'HKCU\Software\Velloran' /f >/dev/null 2>&1 || true
+        find "$WINEPREFIX/drive_c/users" -name 'velloran*.lock' -delete
+    else
+        mkdir -p "$1/config" "$1/runtime" && chmod 700 "$1/runtime"
+    fi
+}
+measure() { # title program [args] -> one "ms kB" line per run
+    local title=$1 run home
+    shift
     for run in $(seq "$runs"); do
-        local home=$work/$run-$(basename "$program")
-        mkdir -p "$home/config" "$home/runtime" && chmod 700 "$home/runtime"
+        home=$work/$run-$(basename "${@: -1}")
+        fresh_user "$home"
         HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime \
-            build/bench/bench/startup/map_timer "$title" "$program"
+            build/bench/bench/startup/map_timer "$title" "$@"
     done
 }
 median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 
 # Warm the file cache once for each, then alternate nothing: both get the same treatment.
-measure "Bare window" build/bench/bench/startup/bare_window >/dev/null
-measure "Velloran v1.95" build/bench/velloran >/dev/null
-bare=$(measure "Bare window" build/bench/bench/startup/bare_window)
-ours=$(measure "Velloran v1.95" build/bench/velloran)
+measure "Bare window" "${bare[@]}" >/dev/null
+measure "Velloran v1.95" "${ours[@]}" >/dev/null
+bare_runs=$(measure "Bare window" "${bare[@]}")
+ours_runs=$(measure "Velloran v1.95" "${ours[@]}")
 
-bare_ms=$(cut -d' ' -f1 <<<"$bare" | median); ours_ms=$(cut -d' ' -f1 <<<"$ours" | median)
-bare_kb=$(cut -d' ' -f2 <<<"$bare" | median); ours_kb=$(cut -d' ' -f2 <<<"$ours" | median)
-printf 'runs: %d each (medians)\n' "$runs"
+bare_ms=$(cut -d' ' -f1 <<<"$bare_runs" | median); ours_ms=$(cut -d' ' -f1 <<<"$ours_runs" | median)
+bare_kb=$(cut -d' ' -f2 <<<"$bare_runs" | median); ours_kb=$(cut -d' ' -f2 <<<"$ours_runs" | median)
+printf 'runs: %d each (medians)%s\n' "$runs" "${windows:+, Windows build under Wine}"
 printf 'bare Qt window: %s ms to mapped, %s kB peak\n' "$bare_ms" "$bare_kb"
 printf 'Velloran:       %s ms to mapped, %s kB peak\n' "$ours_ms" "$ours_kb"
 awk -v a="$ours_ms" -v b="$bare_ms" -v c="$ours_kb" -v d="$bare_kb" \

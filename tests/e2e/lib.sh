@@ -47,6 +47,7 @@ e2e_cleanup() {
         done
     fi
     for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [[ -n "${WINEPREFIX:-}" ]] && wineserver -k 2>/dev/null || true
     [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
     for log in "$E2E_DIR"/*.log; do
         [[ -f "$log" ]] && grep -qE "$SANITIZER_REPORT" "$log" || continue
@@ -231,4 +232,19 @@ mapped_windows() {
         [[ -n $owner ]] && line+=" over $(xdotool getwindowname "$((owner))" 2>/dev/null)"
         echo "$line"
     done | sort
+}
+
+# --- Windows: the setup program given ($VELLORAN_BIN) installs Velloran silently into a fresh
+# Wine prefix; VELLORAN_BIN then starts the installed program, WINDOWS_PROGRAM is its file. Wine's
+# report of a crash in a log fails the test as a sanitizer's does.
+e2e_install_windows() {
+    source "$E2E_HERE/../../scripts/wine.sh"
+    wine_prefix "$E2E_DIR/wine"
+    wine "$VELLORAN_BIN" /S || fail "the setup program failed"
+    WINDOWS_PROGRAM="$WINEPREFIX/drive_c/Program Files/Velloran/Velloran.exe"
+    [[ -f $WINDOWS_PROGRAM ]] || fail "the setup program installed no program"
+    VELLORAN_BIN=$E2E_DIR/velloran
+    printf '#!/bin/sh\nexec wine "C:\\\\Program Files\\\\Velloran\\\\Velloran.exe"\n' >"$VELLORAN_BIN"
+    chmod +x "$VELLORAN_BIN"
+    SANITIZER_REPORT+='|Unhandled exception'
 }

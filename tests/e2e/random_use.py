@@ -4,6 +4,9 @@ accessibility tool would: clicks, keys, typing, pasting, menus, close boxes and
 message-box answers, relaunching whenever the program ends. Stops at the first
 crash, hang, sanitizer report, pair of main and result windows on screen, or
 malformed address handed to the browser.
+With VELLORAN_RANDOM_INPUT=x (the Windows build under Wine, where there is no
+accessibility bus) it uses X input alone, tells windows by their fixed widths
+and asks whether the program answers through the window manager's ping.
 Usage: random_use.py BINARY SEED SECONDS LOG OPENED"""
 import os
 import random
@@ -13,9 +16,14 @@ import sys
 import time
 import urllib.parse
 
-import pyatspi
+X_ONLY = os.environ.get("VELLORAN_RANDOM_INPUT") == "x"
+if X_ONLY:
+    from Xlib import X, display, protocol
+    from Xlib.error import XError
+else:
+    import pyatspi
 
-from atspi_common import all_nodes, find_app, kind, showing, showing_windows
+    from atspi_common import all_nodes, find_app, kind, showing, showing_windows
 
 binary, seed, seconds, log_path, opened_path = sys.argv[1:6]
 rng = random.Random(int(seed))
@@ -46,9 +54,69 @@ def launch():
     return subprocess.Popen([binary], stdout=log, stderr=log)
 
 
+# Without the accessibility bus: the main and the result window are fixed at these widths.
+X_KINDS = {674: "main", 477: "result"}
+x_display = display.Display() if X_ONLY else None
+if x_display:
+    x_display.set_error_handler(lambda *_: None)  # a window that went meanwhile
+    x_display.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
+pings = 0
+
+
+def answers_ping(window_id, wait=5.0):
+    """The program's event loop answers _NET_WM_PING on the window, as it must
+    for the window manager not to call it hung (the answer goes to the root)."""
+    global pings
+    pings += 1
+    atom = x_display.intern_atom
+    window = x_display.create_resource_object("window", window_id)
+    window.send_event(protocol.event.ClientMessage(
+        window=window, client_type=atom("WM_PROTOCOLS"),
+        data=(32, [atom("_NET_WM_PING"), pings, window_id, 0, 0])), event_mask=0)
+    x_display.flush()
+    deadline = time.time() + wait
+    while time.time() < deadline:
+        while x_display.pending_events():
+            event = x_display.next_event()
+            if (event.type == X.ClientMessage and event.client_type == atom("WM_PROTOCOLS")
+                    and list(event.data[1][:2]) == [atom("_NET_WM_PING"), pings]):
+                return True
+        time.sleep(0.05)
+    return False
+
+
+def x_windows(pid):
+    """The program's windows on screen as (id, extents); None while it shows none
+    or does not answer."""
+    shown = []
+    for window_id in xdotool("search", "--onlyvisible", "--pid", str(pid)):
+        fields = dict(field.split("=", 1) for field in xdotool(
+            "getwindowgeometry", "--shell", window_id) if "=" in field)
+        if {"X", "Y", "WIDTH", "HEIGHT"} <= fields.keys():
+            shown.append((int(window_id), tuple(int(fields[key])
+                                                for key in ("X", "Y", "WIDTH", "HEIGHT"))))
+    framed = [window_id for window_id, _ in shown if takes_pings(window_id)]
+    return shown if shown and (not framed or answers_ping(framed[0])) else None
+
+
+def takes_pings(window_id):
+    """A window the window manager frames takes pings; a menu or tooltip need not."""
+    try:
+        protocols = x_display.create_resource_object("window", window_id).get_wm_protocols()
+        return x_display.intern_atom("_NET_WM_PING") in (protocols or [])
+    except XError:  # gone meanwhile
+        return False
+
+
+def window_kind(window):
+    return X_KINDS.get(window[1][2], "other") if X_ONLY else kind(window[0])
+
+
 def windows(pid):
     """The program's showing windows with their accessible nodes; None while it
     does not answer on the accessibility bus."""
+    if X_ONLY:
+        return x_windows(pid)
     try:
         app = find_app(pid, timeout=0)
         return app and [(window, window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS))
@@ -60,7 +128,7 @@ def windows(pid):
 def main_and_result(shown):
     """The main and the result window are both showing."""
     try:
-        return len(shown or []) > 1 and {"main", "result"} <= {kind(w) for w, _ in shown}
+        return len(shown or []) > 1 and {"main", "result"} <= {window_kind(w) for w in shown}
     except Exception:  # a window that went meanwhile is on neither side
         return False
 
@@ -98,7 +166,7 @@ def fill_clipboard(text):
 
 def act(shown):
     kind = rng.choices(["click", "key", "type", "paste", "close", "press"],
-                       [30, 30, 12, 8, 6, 14])[0]
+                       [30, 30, 12, 8, 6, 0 if X_ONLY else 14])[0]
     x, y, width, height = rng.choice(shown)[1] if shown else (0, 0, 0, 0)
     if kind == "click" and width > 0 < height:
         xdotool("mousemove", str(x + rng.randrange(width)), str(y + rng.randrange(height)),
