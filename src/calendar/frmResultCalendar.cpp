@@ -6,6 +6,7 @@
 #include "calendar/MonthViewAccessible.h"
 #include "core/modPaganFestivals.h"
 #include "controls/AccessibilityFactory.h"
+#include "controls/KeyboardScrollArea.h"
 #include "controls/Look.h"
 #include "controls/MenuBuilder.h"
 #include "controls/Twips.h"
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollArea>
 
 const char* const frmResultCalendar::StartText = "Display Festivals";
 const char* const frmResultCalendar::Explanation =
@@ -78,13 +78,9 @@ void frmResultCalendar::buildControls(QWidget* client)
 
     // A month block taller than its box in some font scrolls, and only then, rather
     // than losing its last festivals below the edge.
-    festivalArea = new QScrollArea(client);
+    festivalArea = new KeyboardScrollArea(client);
     festivalArea->setObjectName(QStringLiteral("festivalArea"));
-    festivalArea->setFrameShape(QFrame::NoFrame);
-    festivalArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    festivalArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    festivalArea->setWidgetResizable(true);
-    festivalArea->setFocusPolicy(Qt::NoFocus);
+    Look::paint(festivalArea, Look::DarkTeal, Look::Yellow);
     Look::paint(festivalArea->viewport(), Look::DarkTeal, Look::Yellow);
     festivalArea->setGeometry(Twips::rect(150, 720, 3855, 3615));
 

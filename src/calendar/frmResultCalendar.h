@@ -4,10 +4,10 @@
 
 class ForumBanner;
 class FullBrandFrame;
+class KeyboardScrollArea;
 class QCalendarWidget;
 class QLabel;
 class QPushButton;
-class QScrollArea;
 
 // Shows the festivals of the month chosen on the calendar page beside a month
 // view of that month. It stands in for the main window while it is open: every
@@ -52,7 +52,7 @@ private:
     void BackSequence();
 
     ForumBanner* Label14 = nullptr;
-    QScrollArea* festivalArea = nullptr;
+    KeyboardScrollArea* festivalArea = nullptr;
     QLabel* lblDisp = nullptr;
     QLabel* Label1 = nullptr;
     QCalendarWidget* MV = nullptr;

@@ -1,12 +1,15 @@
 #include "FixedTexts.h"
 
+#include "Verdana.h"
 #include "controls/TabButton.h"
 
 #include <QCalendarWidget>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -14,24 +17,19 @@
 namespace {
 
 // As drawn: "&&" shows one ampersand, a single one marks the access key.
-QString withoutAccessKey(const QString& caption)
+QString withoutAccessKey(QString caption)
 {
-    QString shown;
-    for (qsizetype at = 0; at < caption.size(); ++at) {
-        if (caption[at] == QLatin1Char('&') && ++at == caption.size())
-            break;
-        shown += caption[at];
-    }
-    return shown;
+    return caption.replace(QRegularExpression(QStringLiteral("&(.?)")), QStringLiteral("\\1"));
 }
 
-template <class Kind>
-bool insideA(const QWidget* widget)
+// Menus, the month view and what scrolls hold no text of fixed size.
+bool fixedInSize(const QWidget* control)
 {
-    for (const QWidget* above = widget->parentWidget(); above; above = above->parentWidget())
-        if (qobject_cast<const Kind*>(above))
-            return true;
-    return false;
+    for (const QWidget* widget = control; widget; widget = widget->parentWidget())
+        if (qobject_cast<const QMenuBar*>(widget) || qobject_cast<const QCalendarWidget*>(widget)
+            || qobject_cast<const QScrollArea*>(widget))
+            return false;
+    return true;
 }
 
 bool sizedToText(const QLabel* label)
@@ -43,14 +41,6 @@ bool sizedToText(const QLabel* label)
                    && label->width() == metrics.horizontalAdvance(label->text()) + 2));
 }
 
-QSize buttonContents(QAbstractButton* button, QStyle::SubElement element)
-{
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    return button->style()->subElementRect(element, &option, button).size();
-}
-
 } // namespace
 
 QList<FixedText> FixedTexts(QWidget* window)
@@ -58,31 +48,30 @@ QList<FixedText> FixedTexts(QWidget* window)
     QList<FixedText> texts;
     for (QWidget* control : window->findChildren<QWidget*>()) {
         QWidget* parent = control->parentWidget();
-        if (!parent || !control->geometry().intersects(parent->rect())
-            || qobject_cast<QMenuBar*>(control) || insideA<QMenuBar>(control)
-            || insideA<QCalendarWidget>(control) || insideA<QScrollArea>(control))
+        if (!parent || !control->geometry().intersects(parent->rect()) || !fixedInSize(control))
             continue;
         FixedText entry{window->objectName() + QLatin1Char('/') + control->objectName(), {},
                         control->font(), {}, false};
         if (auto* label = qobject_cast<QLabel*>(control)) {
-            entry.text = label->text();
             const int margin = label->margin();
+            entry.text = label->text();
             entry.box = label->contentsRect().adjusted(margin, margin, -margin, -margin).size();
             entry.wrap = label->wordWrap();
             entry.sizedToFont = sizedToText(label);
             if (entry.sizedToFont)
                 entry.box = QSize(parent->width() - label->x(), QWIDGETSIZE_MAX);
         } else if (auto* tab = qobject_cast<TabButton*>(control)) {
-            entry.name += QLatin1String("tab ") + tab->text();
-            entry.text = withoutAccessKey(tab->text());
-            entry.font = tab->captionFont();
-            entry.box = tab->captionArea().size();
-            entry.wrap = true;
+            entry = {entry.name + QLatin1String("tab ") + tab->text(), withoutAccessKey(tab->text()),
+                     tab->captionFont(), tab->captionArea().size(), true};
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
             entry.text = withoutAccessKey(button->text());
-            entry.box = buttonContents(button, qobject_cast<QRadioButton*>(button)
-                                                   ? QStyle::SE_RadioButtonContents
-                                                   : QStyle::SE_PushButtonContents);
+            entry.box = button->style()->subElementRect(qobject_cast<QRadioButton*>(button)
+                                                            ? QStyle::SE_RadioButtonContents
+                                                            : QStyle::SE_PushButtonContents,
+                                                        &option, button).size();
         } else if (auto* frame = qobject_cast<QGroupBox*>(control);
                    frame && frame->metaObject() == &QGroupBox::staticMetaObject) {
             entry.text = frame->title();
@@ -93,4 +82,25 @@ QList<FixedText> FixedTexts(QWidget* window)
             texts.append(entry);
     }
     return texts;
+}
+
+QStringList whatIsCut(const FixedText& text)
+{
+    const TextLayout verdana = Verdana::layOut(text.text, text.font, text.box, text.wrap);
+    const TextLayout drawn = TextLayout::inFont(text.text, text.font, text.box, text.wrap);
+    const QString box = text.box.height() == QWIDGETSIZE_MAX
+                            ? QStringLiteral("%1 wide").arg(text.box.width())
+                            : QStringLiteral("%1 x %2").arg(text.box.width()).arg(text.box.height());
+    if (qEnvironmentVariableIsSet("VELLORAN_FIT_TABLE"))
+        qInfo().noquote() << QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
+                                 .arg(text.name, text.text.left(40).replace(u'\n', u' '), box,
+                                      verdana.summary(), drawn.summary());
+    // A label sized to a stand-in font (under Wine) is not what a Windows user sees.
+    const bool usersFont = Verdana::drawnAsUsersSeeIt(text.font);
+    QStringList cut;
+    if (!verdana.fits() && Verdana::covers(text.text) && (usersFont || !text.sizedToFont))
+        cut << QStringLiteral("%1 in Verdana: %2 in %3").arg(text.name, verdana.summary(), box);
+    if (!drawn.fits() && usersFont)
+        cut << QStringLiteral("%1 in %2: %3 in %4").arg(text.name, QFontInfo(text.font).family(), drawn.summary(), box);
+    return cut;
 }

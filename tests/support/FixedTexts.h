@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QList>
 #include <QSize>
-#include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -23,3 +23,8 @@ struct FixedText
 // their parent, menus, the month view's own texts and texts that scroll are left out.
 // A label sized to its text has the room up to its parent's right edge.
 QList<FixedText> FixedTexts(QWidget* window);
+
+// What of the text is cut, in Verdana's metrics where Verdana has its letters and in the
+// font drawn here where a user sees that font; empty when it is whole.
+// VELLORAN_FIT_TABLE=1 prints its box, lines and room to spare.
+QStringList whatIsCut(const FixedText& text);

@@ -5,31 +5,26 @@
 #include <QFontInfo>
 #include <QHash>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
-struct Advances
+// Regular and bold advances in thousandths of an em, by code point, from the tests' data.
+const QHash<char32_t, std::pair<int, int>>& table()
 {
-    int regular = 0;
-    int bold = 0;
-};
-
-// Thousandths of an em, by code point, from the tests' data.
-const QHash<char32_t, Advances>& table()
-{
-    static const QHash<char32_t, Advances> read = [] {
-        QHash<char32_t, Advances> advances;
+    static const QHash<char32_t, std::pair<int, int>> read = [] {
+        QHash<char32_t, std::pair<int, int>> advances;
         QFile file(QStringLiteral(":/test/verdana-advances.txt"));
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
             qFatal("Verdana's metrics are missing from the tests' data");
         while (!file.atEnd()) {
             const QList<QByteArray> fields = file.readLine().simplified().split(' ');
-            if (fields.first().startsWith('#') || fields.size() < 3)
+            if (fields.size() < 3 || fields.first().startsWith('#'))
                 continue;
             const char32_t first = fields.first().toUInt(nullptr, 16);
-            const char32_t last = fields.size() == 4 ? fields[1].toUInt(nullptr, 16) : first;
-            for (char32_t code = first; code <= last; ++code)
+            for (char32_t code = first; code <= (fields.size() == 4 ? fields[1].toUInt(nullptr, 16) : first); ++code)
                 advances.insert(code, {fields[fields.size() - 2].toInt(), fields.last().toInt()});
         }
         return advances;
@@ -39,9 +34,7 @@ const QHash<char32_t, Advances>& table()
 
 } // namespace
 
-namespace Verdana {
-
-TextLayout layOut(const QString& text, const QFont& font, QSize box, bool wrap)
+TextLayout Verdana::layOut(const QString& text, const QFont& font, QSize box, bool wrap)
 {
     // In device-independent pixels, 96 to the inch.
     const double size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
@@ -51,29 +44,24 @@ TextLayout layOut(const QString& text, const QFont& font, QSize box, bool wrap)
     return TextLayout::wrap(text, box, wrap, pitch, [&](QStringView piece) {
         double thousandths = 0;
         for (char32_t code : piece.toUcs4()) {
-            const Advances advances = table().value(code, table().value(U'x'));
-            thousandths += bold ? advances.bold : advances.regular;
+            const auto advances = table().value(code, table().value(U'x'));
+            thousandths += bold ? advances.second : advances.first;
         }
         return thousandths * size / 1000.0 * 1.02;
     });
 }
 
-bool covers(const QString& text)
+bool Verdana::covers(const QString& text)
 {
-    for (char32_t code : text.toUcs4())
-        if (code >= U' ' && !table().contains(code))
-            return false;
-    return true;
+    const QList<uint> codes = text.toUcs4();
+    return std::all_of(codes.begin(), codes.end(), [](uint code) { return code < U' ' || table().contains(code); });
 }
 
-bool drawnAsUsersSeeIt(const QFont& font)
+bool Verdana::drawnAsUsersSeeIt([[maybe_unused]] const QFont& font)
 {
 #ifdef Q_OS_WIN
     return QFontInfo(font).family() == QLatin1String("Verdana");
 #else
-    Q_UNUSED(font);
     return true;
 #endif
 }
-
-} // namespace Verdana

@@ -11,8 +11,8 @@ TextLayout layOut(const QString& text, const QFont& font, QSize box, bool wrap);
 // Whether Verdana has every letter of the text (it draws no CJK, Arabic, Hebrew or Indic).
 bool covers(const QString& text);
 // Whether the font drawn here is one a user sees: any on Linux, where fontconfig puts
-// DejaVu Sans in Verdana's place; on Windows only Verdana itself, which every Windows
-// has (a stand-in, as under Wine, is measured by Verdana's metrics alone).
+// DejaVu Sans in Verdana's place; on Windows only Verdana itself (a stand-in, as
+// under Wine, is measured by Verdana's metrics alone).
 bool drawnAsUsersSeeIt(const QFont& font);
 
 } // namespace Verdana

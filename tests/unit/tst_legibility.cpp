@@ -1,6 +1,5 @@
 #include "FakeSystem.h"
 #include "FixedTexts.h"
-#include "Verdana.h"
 #include "WindowCleanup.h"
 
 #include "forms/FormHandle.h"
@@ -212,8 +211,7 @@ private Q_SLOTS:
     }
 
     // Every fixed-size text is whole in its box, in Verdana's metrics as Windows draws
-    // it and in the font this machine draws in its place. VELLORAN_FIT_TABLE=1 prints
-    // each text's box, lines and room to spare.
+    // it and in the font this machine draws in its place.
     void everyTextWhole()
     {
         QFETCH(QString, window);
@@ -223,26 +221,9 @@ private Q_SLOTS:
         std::unique_ptr<frmAbout> about;
         QWidget* shown = show(window, about);
         QVERIFY(shown);
-        const bool table = qEnvironmentVariableIsSet("VELLORAN_FIT_TABLE");
         QStringList cut;
-        for (const FixedText& text : FixedTexts(shown)) {
-            const TextLayout verdana = Verdana::layOut(text.text, text.font, text.box, text.wrap);
-            const TextLayout drawn = TextLayout::inFont(text.text, text.font, text.box, text.wrap);
-            const QString box = text.box.height() == QWIDGETSIZE_MAX
-                                    ? QStringLiteral("%1 wide").arg(text.box.width())
-                                    : QStringLiteral("%1 x %2").arg(text.box.width()).arg(text.box.height());
-            if (table)
-                qInfo().noquote() << QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
-                                         .arg(text.name, text.text.left(40).replace(u'\n', u' '), box,
-                                              verdana.summary(), drawn.summary());
-            // A label sized to a stand-in font (under Wine) is not what a Windows user sees.
-            const bool usersFont = Verdana::drawnAsUsersSeeIt(text.font);
-            if (!verdana.fits() && (usersFont || !text.sizedToFont))
-                cut << QStringLiteral("%1 in Verdana: %2 in %3").arg(text.name, verdana.summary(), box);
-            if (!drawn.fits() && usersFont)
-                cut << QStringLiteral("%1 in %2: %3 in %4")
-                           .arg(text.name, QFontInfo(text.font).family(), drawn.summary(), box);
-        }
+        for (const FixedText& text : FixedTexts(shown))
+            cut << whatIsCut(text);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
 };

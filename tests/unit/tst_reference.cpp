@@ -1,5 +1,4 @@
 #include "FakeSystem.h"
-#include "Verdana.h"
 #include "WindowCleanup.h"
 #include "WindowQueries.h"
 
@@ -44,16 +43,6 @@ void verifyText(const QLabel* label, const QString& opening, int length)
     QVERIFY2(text.size() <= length * 105 / 100 && text.size() >= length * 7 / 10,
              qPrintable(QStringLiteral("%1 characters, %2 wanted").arg(text.size()).arg(length)));
     QVERIFY(!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')));
-    // The room the text needs, wrapped at the label's width, as drawn here and in Verdana.
-    const QRect needed = QFontMetrics(label->font())
-        .boundingRect(QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, text);
-    QVERIFY2((needed.height() <= label->height() && needed.width() <= label->width())
-                 || !Verdana::drawnAsUsersSeeIt(label->font()),
-             qPrintable(QStringLiteral("needs %1 x %2, has %3 x %4")
-                            .arg(needed.width()).arg(needed.height())
-                            .arg(label->width()).arg(label->height())));
-    const TextLayout verdana = Verdana::layOut(text, label->font(), label->size(), true);
-    QVERIFY2(verdana.fits(), qPrintable(QStringLiteral("in Verdana ") + verdana.summary()));
 }
 
 // Number of distinct colours, counted on a coarse grid: a drawn picture has

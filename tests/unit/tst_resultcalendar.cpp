@@ -175,20 +175,21 @@ private Q_SLOTS:
         label->setText(QString(block).replace(CrLf, QStringLiteral("\n")));
         QCOMPARE(label->heightForWidth(width), height);
 
-        // All of it in view, with no scroll bar taking its room: it scrolls only where
-        // the font drawn needs more room than the box has.
+        // All of it in view, with no scroll bar taking its room and no stop for the keyboard:
+        // it scrolls only where the font drawn needs more room than the box has.
         auto* area = window.findChild<QScrollArea*>(QStringLiteral("festivalArea"));
         QCOMPARE(area->geometry(), QRect(10, 48, 257, 241));
         if (Verdana::drawnAsUsersSeeIt(label->font())) {
-            QVERIFY(height <= area->viewport()->height());
-            QVERIFY(!area->verticalScrollBar()->isVisible());
+            QVERIFY(height <= area->viewport()->height() && !area->verticalScrollBar()->isVisible());
             QCOMPARE(width, area->viewport()->width());
+            QCOMPARE(area->focusPolicy(), Qt::NoFocus);
         }
-        // A block taller than the box in a wider font scrolls down to its last line.
+        // A block taller than the box scrolls, by the keyboard too, down to its last line.
         label->setText(block + CrLf + CrLf + block);
         QTRY_VERIFY(area->verticalScrollBar()->isVisible() && area->verticalScrollBar()->maximum() > 0);
-        QVERIFY(label->width() <= area->viewport()->width());
-        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        QCOMPARE(area->focusPolicy(), Qt::StrongFocus);
+        for (int page = 0; page < 8; ++page)
+            QTest::keyClick(area, Qt::Key_PageDown);
         QTRY_COMPARE(label->y() + label->height(), area->viewport()->height());
     }
 
