@@ -1,18 +1,25 @@
 #include "base/AppInfo.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
 
 namespace AppInfo {
 
 QIcon programIcon()
 {
     // Decoded once for every window: the sizes that title bars and task switchers
-    // take at 100 to 200 %, and 256 for the largest, from which the window system
-    // scales any other.
+    // take at 100 %, and on a scaled screen 128 and 256 too, from which the window
+    // system scales any other. Qt's X11 platform hands every size to the X server
+    // as each window is made, so the large ones cost memory only where they are seen.
     static const QIcon* const icon = [] {
         auto* sizes = new QIcon;
-        for (int size : {16, 20, 24, 32, 40, 48, 64, 256})
+        QList<int> drawn{16, 20, 24, 32, 40, 48, 64};
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen && screen->devicePixelRatio() > 1.0)
+            drawn << 128 << 256;
+        for (int size : drawn)
             // Kept as decoded, unpremultiplied, as X11 takes it: Qt's X11 platform
             // would otherwise make a converted copy of each size for every window.
             sizes->addPixmap(

@@ -12,7 +12,7 @@ inline constexpr char WindowCaption[] = "Velloran v1.95";
 inline constexpr char DesktopId[] = "org.tarrowmoor.Velloran";
 
 // The program icon, drawn for every size the desktop and the windows ask for, up
-// to 256 pixels.
+// to 256 pixels on a scaled screen.
 QIcon programIcon();
 // The icon as the About and exit windows show it, a picture 32 logical pixels
 // square, with its drawings for other scales beside it.

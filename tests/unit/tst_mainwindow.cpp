@@ -40,7 +40,11 @@ private Q_SLOTS:
         QCOMPARE(main.minimumSize(), main.maximumSize());
         QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
-        QVERIFY(main.windowIcon().availableSizes().contains(QSize(256, 256)));
+        // Drawn for the title bar's largest icon, 64 logical pixels, at the screen's scale.
+        int largestIcon = 0;
+        for (const QSize size : main.windowIcon().availableSizes())
+            largestIcon = qMax(largestIcon, size.width());
+        QVERIFY(largestIcon >= 64 * main.devicePixelRatio());
         const QPoint middle = main.frameGeometry().center();
         const QPoint screenMiddle = main.screen()->availableGeometry().center();
         // Within the few pixels that a window frame adds.
