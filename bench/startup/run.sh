@@ -32,8 +32,9 @@ start_xvfb "$work" || { echo "no X display could be started" >&2; exit 1; }
 export QT_QPA_PLATFORM=xcb
 if [[ -n $windows ]]; then
     source scripts/wine.sh
-    wine_prefix "$PWD/build/windows/bench-wine" >/dev/null 2>&1
-    wineserver -p
+    export WINEPREFIX=$PWD/build/windows/bench-wine
+    mkdir -p "$WINEPREFIX" && wineserver -p
+    wine_prefix "$WINEPREFIX" >/dev/null 2>&1
 fi
 
 # Before each start: fresh user folders, or under Wine no settings or lock of an earlier run.

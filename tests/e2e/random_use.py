@@ -87,8 +87,9 @@ def answers_ping(window_id, wait=5.0):
 
 
 def x_windows(pid):
-    """The program's windows on screen as (id, extents); None while it shows none
-    or does not answer."""
+    """The program's windows on screen as (id, extents); None while it does not
+    answer, or has no window at all."""
+    global silence
     shown = []
     for window_id in xdotool("search", "--onlyvisible", "--pid", str(pid)):
         fields = dict(field.split("=", 1) for field in xdotool(
@@ -96,12 +97,15 @@ def x_windows(pid):
         if {"X", "Y", "WIDTH", "HEIGHT"} <= fields.keys():
             shown.append((int(window_id), tuple(int(fields[key])
                                                 for key in ("X", "Y", "WIDTH", "HEIGHT"))))
-    global silence
-    framed = [window_id for window_id, _ in shown if takes_pings(window_id)]
-    if not shown:
-        silence = "no window on screen"
+    # Asked on a window on screen, else on one not mapped yet (on a busy machine Wine maps a
+    # new window seconds after the program showed it).
+    framed = [window_id for window_id in [window_id for window_id, _ in shown] + [
+        int(window_id) for window_id in xdotool("search", "--pid", str(pid))]
+        if takes_pings(window_id)]
+    if not framed and not shown:
+        silence = "no window at all"
     elif framed and not answers_ping(framed[0]):
-        silence = f"no answer to a ping on {shown}"
+        silence = f"no answer to a ping on {shown or framed[0]}"
     else:
         return shown
     return None
