@@ -217,7 +217,7 @@ def sanitizer_report():
 
 app = launch()
 deadline = time.time() + float(seconds)
-launches, steps, seen, silent_since = 1, 0, 0, None
+launches, steps, seen, silent_since, reached = 1, 0, 0, None, set()
 print(f"random use: seed {seed}, {seconds} s", flush=True)
 shown = None
 while time.time() < deadline:
@@ -235,6 +235,8 @@ while time.time() < deadline:
         shown = None
         continue
     shown = windows(app.pid)
+    if X_ONLY:  # cheap there: which windows the run reached
+        reached.update(window_kind(window) for window in shown or [])
     if shown is not None:
         silent_since = None
     elif silent_since is None:
@@ -251,4 +253,5 @@ while time.time() < deadline:
 fill_clipboard(None)
 app.kill()
 app.wait()
-print(f"random use: {steps} actions over {launches} launches, {seen} addresses", flush=True)
+print(f"random use: {steps} actions over {launches} launches, {seen} addresses"
+      + (f", windows {' '.join(sorted(reached))}" if reached else ""), flush=True)
