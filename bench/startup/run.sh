@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Median start-up time (launch to main window mapped on an X server) and peak
-# memory of Velloran against a bare Qt window, built and measured alike.
+# memory of Velloran against a bare Qt window, built and measured alike, the two
+# started in turns; also the median ratio of the starts made side by side.
 # Usage: bench/startup/run.sh [--windows] [runs]   (default 15)
 # On Linux both are release builds in build/bench, started with fresh user folders. With
 # --windows both are the Windows build (scripts/build-windows.sh, build/windows), started under
@@ -46,28 +47,41 @@ fresh_user() { # home
         mkdir -p "$1/config" "$1/runtime" && chmod 700 "$1/runtime"
     fi
 }
-measure() { # title program [args] -> one "ms kB" line per run
-    local title=$1 run home
-    shift
-    for run in $(seq "$runs"); do
-        home=$work/$run-$(basename "${@: -1}")
-        fresh_user "$home"
-        HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime \
-            build/bench/bench/startup/map_timer "$title" "$@"
-    done
+start() { # run title program [args] -> "ms kB", or nothing if the window never came
+    local run=$1 title=$2 home
+    shift 2
+    home=$work/$run-$(basename "${@: -1}")
+    fresh_user "$home"
+    HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime \
+        build/bench/bench/startup/map_timer "$title" "$@" || true
 }
 median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 
-# Warm the file cache once for each, then alternate nothing: both get the same treatment.
-measure "Bare window" "${bare[@]}" >/dev/null
-measure "Velloran v1.95" "${ours[@]}" >/dev/null
-bare_runs=$(measure "Bare window" "${bare[@]}")
-ours_runs=$(measure "Velloran v1.95" "${ours[@]}")
+# Warm the file cache once for each. Then the two take turns, start by start, the one and then
+# the other first, so that other work on the machine, which comes and goes, weighs on both alike.
+start warm "Bare window" "${bare[@]}" >/dev/null
+start warm "Velloran v1.95" "${ours[@]}" >/dev/null
+bare_runs= ours_runs= pair_ratios=
+for run in $(seq "$runs"); do
+    if ((run % 2)); then
+        bare_run=$(start "$run" "Bare window" "${bare[@]}")
+        ours_run=$(start "$run" "Velloran v1.95" "${ours[@]}")
+    else
+        ours_run=$(start "$run" "Velloran v1.95" "${ours[@]}")
+        bare_run=$(start "$run" "Bare window" "${bare[@]}")
+    fi
+    [[ -n $bare_run && -n $ours_run ]] || { echo "start $run: a window never came" >&2; continue; }
+    bare_runs+=$bare_run$'\n' ours_runs+=$ours_run$'\n'
+    pair_ratios+=$(awk -v a="${ours_run% *}" -v b="${bare_run% *}" 'BEGIN { print a / b }')$'\n'
+done
+[[ -n $bare_runs ]] || { echo "no start was measured" >&2; exit 1; }
 
-bare_ms=$(cut -d' ' -f1 <<<"$bare_runs" | median); ours_ms=$(cut -d' ' -f1 <<<"$ours_runs" | median)
-bare_kb=$(cut -d' ' -f2 <<<"$bare_runs" | median); ours_kb=$(cut -d' ' -f2 <<<"$ours_runs" | median)
-printf 'runs: %d each (medians)%s\n' "$runs" "${windows:+, Windows build under Wine}"
+bare_ms=$(cut -d' ' -f1 <<<"${bare_runs%$'\n'}" | median); ours_ms=$(cut -d' ' -f1 <<<"${ours_runs%$'\n'}" | median)
+bare_kb=$(cut -d' ' -f2 <<<"${bare_runs%$'\n'}" | median); ours_kb=$(cut -d' ' -f2 <<<"${ours_runs%$'\n'}" | median)
+pair_ratio=$(median <<<"${pair_ratios%$'\n'}")
+printf 'runs: %d each, taking turns (medians)%s\n' "$(wc -l <<<"${bare_runs%$'\n'}")" \
+    "${windows:+, Windows build under Wine}"
 printf 'bare Qt window: %s ms to mapped, %s kB peak\n' "$bare_ms" "$bare_kb"
 printf 'Velloran:       %s ms to mapped, %s kB peak\n' "$ours_ms" "$ours_kb"
-awk -v a="$ours_ms" -v b="$bare_ms" -v c="$ours_kb" -v d="$bare_kb" \
-    'BEGIN { printf "ratio: time %.2fx, memory %.2fx\n", a / b, c / d }'
+awk -v a="$ours_ms" -v b="$bare_ms" -v c="$ours_kb" -v d="$bare_kb" -v p="$pair_ratio" \
+    'BEGIN { printf "ratio: time %.2fx (of the starts side by side: %.2fx), memory %.2fx\n", a / b, p, c / d }'
