@@ -2,7 +2,7 @@
 # A hostile environment never keeps the program from its main window: no HOME,
 # a configuration folder that cannot be written, garbage in the settings file,
 # a damaged lock file left long ago, a runtime folder that does not exist yet,
-# nowhere to make a lock file.
+# nowhere to make a lock file, a file named as a library in the folder it starts from.
 source "$(dirname "$0")/lib.sh" "$@"
 e2e_start_x
 
@@ -38,6 +38,13 @@ expect_main_window "damaged old lock"
 
 # A runtime folder that does not exist yet is made.
 expect_main_window "missing runtime folder" XDG_RUNTIME_DIR="$E2E_DIR/runtime-new"
+
+# Libraries come from the system alone, never from the folder the program is started from.
+planted=$E2E_DIR/planted
+mkdir -p "$planted" && echo "not a library" > "$planted/libQt6Core.so.6"
+pushd "$planted" >/dev/null
+expect_main_window "a library's name in the current folder"
+popd >/dev/null
 
 # No lock file can be made anywhere: that is no other copy running.
 expect_main_window "no lock possible" XDG_RUNTIME_DIR="$not_a_folder/run" TMPDIR="$not_a_folder"

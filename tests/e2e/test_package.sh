@@ -32,6 +32,9 @@ appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.meta
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt"
 [[ $(dpkg-deb -f "$deb" Recommends) == "xdg-utils, qt6-wayland" ]] \
     || fail "the package does not recommend Qt's Wayland platform"
+dynamic=$(readelf -d "$root/usr/bin/velloran")
+[[ $dynamic != *RPATH* && $dynamic != *RUNPATH* ]] \
+    || fail "the program searches folders of its own for libraries"
 lintian_report=$(lintian --allow-root "$deb") || fail "lintian failed: $lintian_report"
 [[ -z $lintian_report ]] || fail "lintian: $lintian_report"
 MANPATH=$root/usr/share/man man velloran 2>&1 | grep -q "QT_QPA_PLATFORM" \
