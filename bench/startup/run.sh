@@ -34,7 +34,11 @@ export QT_QPA_PLATFORM=xcb
 if [[ -n $windows ]]; then
     source scripts/wine.sh
     export WINEPREFIX=$PWD/build/windows/bench-wine
-    mkdir -p "$WINEPREFIX" && wineserver -p
+    mkdir -p "$WINEPREFIX"
+    # A server left running in the prefix (a run that was stopped) would refuse to start another.
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    wineserver -p
     wine_prefix "$WINEPREFIX" >/dev/null 2>&1
 fi
 
