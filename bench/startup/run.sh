@@ -80,12 +80,13 @@ for run in $(seq "$runs"); do
 done
 [[ -n $bare_runs ]] || { echo "no start was measured" >&2; exit 1; }
 
-bare_ms=$(cut -d' ' -f1 <<<"${bare_runs%$'\n'}" | median); ours_ms=$(cut -d' ' -f1 <<<"${ours_runs%$'\n'}" | median)
-bare_kb=$(cut -d' ' -f2 <<<"${bare_runs%$'\n'}" | median); ours_kb=$(cut -d' ' -f2 <<<"${ours_runs%$'\n'}" | median)
-pair_ratio=$(median <<<"${pair_ratios%$'\n'}")
+column_median() { cut -d' ' -f"$1" <<<"${2%$'\n'}" | median; } # field lines
+bare_ms=$(column_median 1 "$bare_runs"); ours_ms=$(column_median 1 "$ours_runs")
+bare_kb=$(column_median 2 "$bare_runs"); ours_kb=$(column_median 2 "$ours_runs")
+pair_ratio=$(column_median 1 "$pair_ratios")
 printf 'runs: %d each, taking turns (medians)%s\n' "$(wc -l <<<"${bare_runs%$'\n'}")" \
     "${windows:+, Windows build under Wine}"
 printf 'bare Qt window: %s ms to mapped, %s kB peak\n' "$bare_ms" "$bare_kb"
 printf 'Velloran:       %s ms to mapped, %s kB peak\n' "$ours_ms" "$ours_kb"
 awk -v a="$ours_ms" -v b="$bare_ms" -v c="$ours_kb" -v d="$bare_kb" -v p="$pair_ratio" \
-    'BEGIN { printf "ratio: time %.2fx (of the starts side by side: %.2fx), memory %.2fx\n", a / b, p, c / d }'
+    'BEGIN { printf "ratio: time %.2fx (side by side: %.2fx), memory %.2fx\n", a / b, p, c / d }'
