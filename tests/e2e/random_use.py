@@ -116,11 +116,14 @@ def x_windows(pid):
     global silence
     shown = []
     for window_id in xdotool("search", "--onlyvisible", "--pid", str(pid)):
-        fields = dict(field.split("=", 1) for field in xdotool(
-            "getwindowgeometry", "--shell", window_id) if "=" in field)
-        if {"X", "Y", "WIDTH", "HEIGHT"} <= fields.keys():
-            shown.append((int(window_id), tuple(int(fields[key])
-                                                for key in ("X", "Y", "WIDTH", "HEIGHT"))))
+        # From the X server itself: xdotool counts the window manager's frame in twice.
+        try:
+            window = x_display.create_resource_object("window", int(window_id))
+            size = window.get_geometry()
+            origin = x_display.screen().root.translate_coords(window, 0, 0)
+            shown.append((int(window_id), (origin.x, origin.y, size.width, size.height)))
+        except XError:  # gone meanwhile
+            pass
     # Asked on a window on screen, else on one not mapped yet (on a busy machine Wine maps a
     # new window seconds after the program showed it).
     framed = [window_id for window_id in [window_id for window_id, _ in shown] + [
