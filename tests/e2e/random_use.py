@@ -11,6 +11,7 @@ With VELLORAN_RANDOM_INPUT=x (the Windows build under Wine, where there is no
 accessibility bus) it uses X input alone and asks whether the program answers
 through the window manager's ping.
 Usage: random_use.py BINARY SEED SECONDS LOG OPENED"""
+import collections
 import os
 import random
 import re
@@ -40,8 +41,12 @@ TEXTS = ["& = # %", "a@b.c", "\"quoted\" 'single'", "Ωμέγα Привет 日
 URL_CHARS = re.compile(r"^[A-Za-z0-9\-._~:/?#\[\]@!$&'()*+,;=%]+$")
 
 
+TRACE = os.environ.get("VELLORAN_RANDOM_TRACE") == "1"  # every action as it is done
+recent = collections.deque(maxlen=12)  # the last actions, told with a failure
+
+
 def fail(message):
-    sys.exit(f"FAIL (seed {seed}): {message}")
+    sys.exit(f"FAIL (seed {seed}): {message}\nlast actions: " + "; ".join(recent))
 
 
 def xdotool(*args):
@@ -209,28 +214,31 @@ def fill_clipboard(text):
 
 
 def aimed_point(window, names=None):
-    """A point inside one of the window's known controls (one of those named, if told);
-    None for a window without them."""
+    """One of the window's known controls (one of those named, if told) and a point inside
+    it; None for a window without them."""
     x, y, width, height = window[1]
     targets = [target for target in TARGETS.get(window_kind(window), [])
                if names is None or target[0] in names]
     if not targets:
         return None
-    _, (left, top, across, down), _ = rng.choices(targets, [weight for *_, weight in targets])[0]
+    name, (left, top, across, down), _ = rng.choices(targets, [weight for *_, weight in targets])[0]
     client_top = y + height - FIXED_WINDOWS[width][1]  # below the menu bar
-    return (x + (left + rng.randrange(across)) // 15, client_top + (top + rng.randrange(down)) // 15)
+    return name, (x + (left + rng.randrange(across)) // 15,
+                  client_top + (top + rng.randrange(down)) // 15)
 
 
 def act(shown):
+    """Does one thing at random; says what."""
     kind = rng.choices(["click", "aim", "choose", "menu", "key", "type", "paste", "close", "press"],
-                       [20, 20, 4, 3, 30, 12, 8, 6, 0 if X_ONLY else 14])[0]
+                       [20, 20, 12, 3, 30, 12, 8, 6, 0 if X_ONLY else 14])[0]
     window = rng.choice(shown) if shown else (None, (0, 0, 0, 0))
     x, y, width, height = window[1]
     if kind == "aim" and shown:
         aimed = [aimed_point(window)]
     elif kind == "choose" and shown:
-        # A year and then "Show Pagan Calendar", as a user sets out to see a month.
-        aimed = [aimed_point(window, ("2006", "2007", "2008")),
+        # The calendar's tab, a year and "Show Pagan Calendar", as a user sets out to see a month.
+        aimed = [aimed_point(window, ("Pagan Calendar tab",)),
+                 aimed_point(window, ("2006", "2007", "2008")),
                  aimed_point(window, ("Show Pagan Calendar",))]
     else:
         aimed = [None]
@@ -238,17 +246,23 @@ def act(shown):
     if kind == "menu" and menu_bar > 0:
         # The first item or the one after the separator of the first menu: on the result
         # window File > Back and File > Exit, on the main window File > Exit.
+        item = rng.choice([12, 40])
         xdotool("mousemove", str(x + 15), str(y + menu_bar // 2), "click", "1", "sleep", "0.5",
-                "mousemove", str(x + 30), str(y + menu_bar + rng.choice([12, 40])), "click", "1")
-    elif None not in aimed:
-        xdotool(*[arg for point in aimed
+                "mousemove", str(x + 30), str(y + menu_bar + item), "click", "1")
+        return f"menu File, item {'first' if item == 12 else 'after the separator'}"
+    if None not in aimed:
+        xdotool(*[arg for _, point in aimed
                   for arg in ("mousemove", *map(str, point), "click", "1", "sleep", "0.3")])
-    elif kind in ("click", "aim", "choose", "menu") and width > 0 < height:
-        xdotool("mousemove", str(x + rng.randrange(width)), str(y + rng.randrange(height)),
-                "click", rng.choice("1111111123"))
-    elif kind == "key":
-        xdotool("key", rng.choice(KEYS))
-    elif kind == "type":
+        return f"{kind} " + " then ".join(f"{name} {point}" for name, point in aimed)
+    if kind in ("click", "aim", "choose", "menu") and width > 0 < height:
+        point, button = (x + rng.randrange(width), y + rng.randrange(height)), rng.choice("1111111123")
+        xdotool("mousemove", *map(str, point), "click", button)
+        return f"click {button} at {point}"
+    if kind == "key":
+        key = rng.choice(KEYS)
+        xdotool("key", key)
+        return f"key {key}"
+    if kind == "type":
         xdotool("type", "--delay", "5", rng.choice(TEXTS) * rng.choice([1, 1, 3, 20]))
     elif kind == "paste":
         fill_clipboard(rng.choice([None, rng.choice(TEXTS), "x" * rng.choice([500, 40000])]))
@@ -289,11 +303,14 @@ while time.time() < deadline:
     # its libraries (it stalls in the Unix loader), so X input waits for a window.
     kind = act(shown) if shown or not X_ONLY else "wait"
     steps += 1
+    recent.append(f"{steps} {kind} ({' '.join(sorted(kinds_before)) or 'no window'})")
+    if TRACE:
+        print(recent[-1], flush=True)
     time.sleep(rng.choice([0.05, 0.2, 0.5]))
     status = app.poll()
     if status is not None:
         if status != 0:
-            fail(f"the program ended with status {status} after a {kind}, step {steps}")
+            fail(f"the program ended with status {status} after step {steps}")
         app, launches, silent_since = launch(), launches + 1, None
         time.sleep(1)
         shown, kinds_before = None, set()
@@ -307,13 +324,13 @@ while time.time() < deadline:
     elif silent_since is None:
         silent_since = time.time()
     elif time.time() - silent_since > 20:
-        fail(f"the program stopped answering after a {kind}, step {steps}: {silence}")
+        fail(f"the program stopped answering after step {steps}: {silence}")
     if sanitizer_report():
-        fail(f"sanitizer report after a {kind}, step {steps}")
+        fail(f"sanitizer report after step {steps}")
     if main_and_result(shown):
         time.sleep(0.5)  # one may be on its way out
         if main_and_result(windows(app.pid)):
-            fail(f"the main and the result window are both on screen after a {kind}")
+            fail(f"the main and the result window are both on screen after step {steps}")
     seen = check_addresses(seen)
 fill_clipboard(None)
 app.kill()
