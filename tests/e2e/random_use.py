@@ -9,7 +9,7 @@ crash, hang, sanitizer report, pair of main and result windows on screen, or
 malformed address handed to the browser; reports which windows it reached.
 With VELLORAN_RANDOM_INPUT=x (the Windows build under Wine, where there is no
 accessibility bus) it uses X input alone and asks whether the program answers
-through the window manager's ping.
+through the window manager's ping. VELLORAN_RANDOM_TRACE=1 prints every action.
 Usage: random_use.py BINARY SEED SECONDS LOG OPENED"""
 import collections
 import os
