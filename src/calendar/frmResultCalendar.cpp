@@ -19,6 +19,7 @@
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QTableView>
 #include <QTextCharFormat>
 #include <QLabel>
@@ -116,6 +117,7 @@ void frmResultCalendar::buildControls(QWidget* client)
     // date also loses its date reader when the window closes while the box is up.
     MV->setDateEditEnabled(false);
     MV->setGeometry(Twips::rect(4125, 2025, 2880, 2310));
+    shareMonthViewEvenly();
     paintMonthView();
 
     fraFullBrand = new FullBrandFrame(client, Twips::rect(-15, 4400, 7185, 855),
@@ -133,6 +135,17 @@ void frmResultCalendar::buildControls(QWidget* client)
     setTabOrder(Label14, fraFullBrand->lblCobrand());
     setTabOrder(fraFullBrand->lblCobrand(), fraFullBrand->lblFullBrand());
     MV->setFocus();
+}
+
+void frmResultCalendar::shareMonthViewEvenly()
+{
+    // The seven days and seven rows share the month view's frame evenly. Qt keeps a column
+    // at least as wide as the font's widest glyph, far wider than a day's number needs: in a
+    // font with one very wide glyph the last days of the week fell outside the frame.
+    if (auto* days = MV->findChild<QTableView*>()) {
+        days->horizontalHeader()->setMinimumSectionSize(1);
+        days->verticalHeader()->setMinimumSectionSize(1);
+    }
 }
 
 void frmResultCalendar::paintMonthView()

@@ -38,6 +38,7 @@ protected:
 private:
     void buildMenus();
     void buildControls(QWidget* client);
+    void shareMonthViewEvenly();
     void paintMonthView();
     void showChosenMonth();
     void showFestivals();

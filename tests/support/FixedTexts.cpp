@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTableView>
 
 namespace {
 
@@ -22,7 +23,7 @@ QString withoutAccessKey(QString caption)
     return caption.replace(QRegularExpression(QStringLiteral("&(.?)")), QStringLiteral("\\1"));
 }
 
-// Menus, the month view and what scrolls hold no text of fixed size.
+// Menus, the month view (its days are read apart) and what scrolls hold no text of fixed size.
 bool fixedInSize(const QWidget* control)
 {
     for (const QWidget* widget = control; widget; widget = widget->parentWidget())
@@ -41,11 +42,38 @@ bool sizedToText(const QLabel* label)
                    && label->width() == metrics.horizontalAdvance(label->text()) + 2));
 }
 
+// The day names and numbers of a month view, each in what its cell shows of it: a cell
+// that the view cuts off leaves its text less room.
+void addMonthViewDays(const QCalendarWidget* monthView, QList<FixedText>& texts)
+{
+    const auto* days = monthView->findChild<QTableView*>();
+    if (!days)
+        return;
+    // A cell sets its text off its sides by the margin of the focus frame, and one pixel.
+    const int margin = days->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, days) + 1;
+    for (int row = 0; row < days->model()->rowCount(); ++row)
+        for (int column = 0; column < days->model()->columnCount(); ++column) {
+            const QModelIndex day = days->model()->index(row, column);
+            if (day.data().toString().isEmpty())
+                continue;
+            const QRect shown = days->visualRect(day) & days->viewport()->rect();
+            texts.append({QStringLiteral("%1/%2 row %3 column %4")
+                              .arg(monthView->window()->objectName(), monthView->objectName())
+                              .arg(row)
+                              .arg(column),
+                          day.data().toString(),
+                          day.data(Qt::FontRole).value<QFont>().resolve(days->font()),
+                          shown.adjusted(margin, 0, -margin, 0).size(), false});
+        }
+}
+
 } // namespace
 
 QList<FixedText> FixedTexts(QWidget* window)
 {
     QList<FixedText> texts;
+    for (const QCalendarWidget* monthView : window->findChildren<QCalendarWidget*>())
+        addMonthViewDays(monthView, texts);
     for (QWidget* control : window->findChildren<QWidget*>()) {
         QWidget* parent = control->parentWidget();
         if (!parent || !control->geometry().intersects(parent->rect()) || !fixedInSize(control))

@@ -19,8 +19,9 @@ struct FixedText
 };
 
 // Every fixed-size text of a window, on every page, also those of pages not shown now:
-// labels, buttons, options, tab captions and frame titles. Controls parked outside
-// their parent, menus, the month view's own texts and texts that scroll are left out.
+// labels, buttons, options, tab captions, frame titles and a month view's day names and
+// numbers. Controls parked outside their parent, menus, the month view's month and year
+// buttons and texts that scroll are left out.
 // A label sized to its text has the room up to its parent's right edge.
 QList<FixedText> FixedTexts(QWidget* window);
 
