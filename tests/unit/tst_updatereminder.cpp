@@ -26,12 +26,6 @@ const QString Question = QStringLiteral(
 const QByteArray EscapedKey = "%U2122%CA%C7%B6%C9%BE%C4%C3";
 const QString StoredKey = QStringLiteral("Settings/")
     + QString::fromUtf16(u"\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3");
-// How the store shows it with its date, a text.
-#ifdef Q_OS_WIN
-const QByteArray StoredKeyAsWritten = (StoredKey + QStringLiteral("=QString:")).toUtf8();
-#else
-const QByteArray StoredKeyAsWritten = "[Settings]\n" + EscapedKey + '=';
-#endif
 const QDate Today(2026, 12, 7);
 
 // The INI file of the platforms that keep the store in a file.
@@ -61,10 +55,8 @@ QByteArray StoreContent()
 #ifdef Q_OS_WIN
     QString values;
     QSettings store = OpenStoreDirectly();
-    for (const QString& key : store.allKeys()) {
-        const QVariant value = store.value(key);
-        values += key + u'=' + QString::fromLatin1(value.typeName()) + u':' + value.toString() + u'\n';
-    }
+    for (const QString& key : store.allKeys())
+        values += key + u'=' + store.value(key).typeName() + u':' + store.value(key).toString() + u'\n';
     return values.toUtf8();
 #else
     QFile file(StoreFile());
@@ -137,8 +129,7 @@ void tst_UpdateReminder::firstStartRecordsTodayWithoutAsking()
     QVERIFY(system.messages.isEmpty());
     QVERIFY(system.openedAddresses.isEmpty());
     QCOMPARE(StoredText(), QStringLiteral("12/7/2026"));
-    const QByteArray content = StoreContent();
-    QVERIFY2(content.contains(StoredKeyAsWritten), content.constData());
+    QCOMPARE(OpenStoreDirectly().allKeys(), QStringList{StoredKey});
 }
 
 void tst_UpdateReminder::asksOnlyBeyondAFortnight_data()
@@ -375,11 +366,7 @@ void tst_UpdateReminder::questionComesBeforeTheMainWindow()
 void tst_UpdateReminder::brokenStoreStillShowsTheMainWindow()
 {
     FakeSystem system;
-#ifdef Q_OS_WIN
-    Plant(QStringList{QStringLiteral("not"), QStringLiteral("text")}); // no file to break there
-#else
-    QVERIFY(QDir().mkpath(StoreFile()));
-#endif
+    Plant(QStringList{QStringLiteral("not"), QStringLiteral("text")});
 
     FormHandle<frmStartup>::get();
 
