@@ -2,7 +2,6 @@
 
 #include "core/SettingsStore.h"
 
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -18,9 +17,7 @@ QString UseFreshSettingsStore()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, fresh->path());
 #ifdef Q_OS_WIN
     // The registry cannot be moved into a folder: the program's own key is emptied instead.
-    QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + SettingsStore::applicationName(),
-              QSettings::NativeFormat)
-        .clear();
+    OpenStoreDirectly().clear();
 #endif
     folder = std::move(fresh);
     return folder->path();
@@ -29,4 +26,14 @@ QString UseFreshSettingsStore()
 QString SettingsStoreFolder()
 {
     return folder ? folder->path() : QString();
+}
+
+QSettings OpenStoreDirectly()
+{
+    const QString name = SettingsStore::applicationName();
+#ifdef Q_OS_WIN
+    return QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + name, QSettings::NativeFormat);
+#else
+    return QSettings(SettingsStoreFolder() + u'/' + name + QStringLiteral(".conf"), QSettings::IniFormat);
+#endif
 }

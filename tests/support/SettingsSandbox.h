@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 
 // Points the per-user settings store at a new, empty temporary folder (the one
@@ -9,3 +10,7 @@ QString UseFreshSettingsStore();
 
 // The folder the settings store uses now; empty before the first call.
 QString SettingsStoreFolder();
+
+// The program's own store opened past the program, as another tool would see it: the
+// INI file in that folder, or on Windows the program's key in the registry.
+QSettings OpenStoreDirectly();

@@ -10,7 +10,9 @@
 bool WhileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& act)
 {
     bool acted = false;
-    QTimer::singleShot(0, [&] {
+    // Bound to this call: a box that never opens leaves no timer to fire on its dead locals later.
+    QObject call;
+    QTimer::singleShot(0, &call, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
