@@ -14,12 +14,16 @@ enable_language(RC)
 find_program(VELLORAN_ICOTOOL icotool REQUIRED)
 set(VELLORAN_ICO ${CMAKE_BINARY_DIR}/velloran.ico)
 set(icon_dir ${CMAKE_SOURCE_DIR}/assets/icons/hicolor)
+# Explorer, the Start menu and the taskbar take 16, 32 and 48 pixels at 100 %, and
+# those times 1.25 to 2 on a scaled screen.
+set(ico_pngs)
+foreach(size 16 20 24 28 32 40 48 56 64)
+  list(APPEND ico_pngs ${icon_dir}/${size}x${size}/velloran.png)
+endforeach()
 add_custom_command(OUTPUT ${VELLORAN_ICO}
     COMMAND ${VELLORAN_ICOTOOL} --create --output=${VELLORAN_ICO}
-            ${icon_dir}/16x16/velloran.png ${icon_dir}/32x32/velloran.png
-            ${icon_dir}/48x48/velloran.png --raw=${icon_dir}/256x256/velloran.png
-    DEPENDS ${icon_dir}/16x16/velloran.png ${icon_dir}/32x32/velloran.png
-            ${icon_dir}/48x48/velloran.png ${icon_dir}/256x256/velloran.png
+            ${ico_pngs} --raw=${icon_dir}/256x256/velloran.png
+    DEPENDS ${ico_pngs} ${icon_dir}/256x256/velloran.png
     VERBATIM)
 set(rc_file ${CMAKE_BINARY_DIR}/velloran.rc)
 # Written once the whole project is read, when the vendor's name is known.

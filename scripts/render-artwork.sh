@@ -48,8 +48,8 @@ check_size() {
 
 # The pictures are drawn for each scale a screen is commonly set to, so that each is
 # shown at the screen's device pixels as drawn, not resampled: NAME.EXT at 100 % and
-# NAME@1.25x.EXT to NAME@3x.EXT beside it, each in the shape of the frame that shows it.
-scales="1 1.25 1.5 2 3"
+# NAME@1.25x.EXT to NAME@3x.EXT beside it (175 % too, which Windows offers on many laptops), each in the shape of the frame that shows it.
+scales="1 1.25 1.5 1.75 2 3"
 # scaled LENGTH SCALE: the length in device pixels, rounded as Qt rounds it
 scaled() { awk -v n="$1" -v s="$2" 'BEGIN { printf "%d", int(n * s + 0.5) }'; }
 # at SCALE: the file name's mark for the scale
@@ -77,12 +77,12 @@ for s in $scales; do
 done
 
 # Program icon: the sizes of the icon theme, and those that the windows' 32-pixel picture
-# and 16-pixel title-bar icon take at 125, 150 and 300 %. Below 32 pixels it has a
+# and 16-pixel title-bar icon take at 125, 150, 175 and 300 %. Below 32 pixels it has a
 # simpler drawing of its own, snapped to the pixels at 16.
-for n in 16 20 24; do
+for n in 16 20 24 28; do
     render_png "$art/icon/velloran-16.svg" "$n" "$n" "$out/icons/hicolor/${n}x${n}/velloran.png"
 done
-for n in 32 40 48 64 96 128 256; do
+for n in 32 40 48 56 64 96 128 256; do
     render_png "$art/icon/velloran.svg" "$n" "$n" "$out/icons/hicolor/${n}x${n}/velloran.png"
 done
 mkdir -p "$out/icons/hicolor/scalable"

@@ -4,8 +4,8 @@
 # screen's device pixels by rsvg-convert (1.00 as sharp; lower is softer). The windows
 # run under openbox on Xvfb, scaled by QT_SCALE_FACTOR; the grabs, the references and
 # the shots of each window stay in build/bench/sharpness/SCALE.
-# Usage: bench/sharpness/run.sh [scale...]        (default 1 1.25 1.5 2 3)
-#        bench/sharpness/run.sh --wine [dpi...]   (default 120 144: 125 and 150 %; the Windows
+# Usage: bench/sharpness/run.sh [scale...]        (default 1 1.25 1.5 1.75 2 3)
+#        bench/sharpness/run.sh --wine [dpi...]   (default 120 144 168: 125, 150 and 175 %; the Windows
 #            build's setup program, from scripts/build-windows.sh, installed under Wine in a
 #            fresh prefix whose LogPixels is the dpi; grabs and a shot of the screen with the
 #            installed program on its gods page stay in build/bench/sharpness/wine-DPI)
@@ -75,13 +75,13 @@ done
 if [[ ${1:-} == --wine ]]; then
     shift
     dpis=("$@")
-    ((${#dpis[@]})) || dpis=(120 144)
+    ((${#dpis[@]})) || dpis=(120 144 168)
     for dpi in "${dpis[@]}"; do wine_run "$dpi"; done
     exit
 fi
 
 scales=("$@")
-((${#scales[@]})) || scales=(1 1.25 1.5 2 3)
+((${#scales[@]})) || scales=(1 1.25 1.5 1.75 2 3)
 for scale in "${scales[@]}"; do
     dir=build/bench/sharpness/$scale
     rm -rf "$dir"

@@ -11,7 +11,7 @@ namespace {
 
 // The scales that a raster is drawn for besides 100 %, each in a file of its own
 // beside it: NAME@1.25x.EXT and so on.
-constexpr qreal DrawnScales[] = {1.25, 1.5, 2, 3};
+constexpr qreal DrawnScales[] = {1.25, 1.5, 1.75, 2, 3};
 
 // The drawing made for the ratio, or else for the next scale up, which is then
 // scaled down: never up, which would blur it.

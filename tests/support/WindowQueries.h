@@ -21,7 +21,7 @@ QWidgetList VisibleWindows();
 bool StaysFixedWhenMaximized(QWidget* window);
 
 // The device pixels that a picture of the given logical size must have on the test's
-// screen, whose scale QT_SCALE_FACTOR sets: CTest runs the picture checks at 100 % and 200 %.
+// screen, whose scale QT_SCALE_FACTOR sets: CTest runs the picture checks at 100, 125, 175 and 200 %.
 QSize DevicePixels(const QSize& logical);
 
 // Menu captions in order, "-" for a separator.

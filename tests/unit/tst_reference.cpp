@@ -5,6 +5,7 @@
 #include "forms/FormHandle.h"
 #include "app/frmMain.h"
 #include "controls/AccessibilityFactory.h"
+#include "controls/Drawings.h"
 #include "controls/TabButton.h"
 #include "controls/TabControl.h"
 #include "controls/Twips.h"
@@ -13,9 +14,11 @@
 #include "reference/ReferenceContent.h"
 
 #include <QAccessible>
+#include <QDirIterator>
 #include <QFrame>
 #include <QImageReader>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
@@ -384,6 +387,38 @@ private Q_SLOTS:
             QCOMPARE(picture->isLoaded(), sucellus);
             QCOMPARE(picture->pixmap().isNull(), !sucellus);
         }
+    }
+
+    void everyRasterDrawnForEachCommonScale()
+    {
+        // Every picture, cursor and window icon has a drawing for each scale a screen is
+        // commonly set to, at that scale's device pixels, and it is what such a screen shows.
+        const QRegularExpression themeSize(QStringLiteral("velloran-\\d+\\.png$"));
+        int rasters = 0;
+        QDirIterator found(QStringLiteral(":/"), {QStringLiteral("*.png"), QStringLiteral("*.jpg")},
+                           QDir::Files, QDirIterator::Subdirectories);
+        while (found.hasNext()) {
+            const QString path = found.next();
+            if (path.contains(u'@') || path.startsWith(QLatin1String(":/qt-project.org"))
+                || themeSize.match(path).hasMatch())
+                continue;
+            ++rasters;
+            const QSize logical = QImageReader(path).size();
+            const qsizetype dot = path.lastIndexOf(u'.');
+            for (qreal scale : {1.25, 1.5, 1.75, 2.0, 3.0}) {
+                const QString drawn = path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
+                QImage expected = QImage(drawn).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+                QVERIFY2(!expected.isNull(), qPrintable(drawn));
+                expected.setDevicePixelRatio(scale);
+                QCOMPARE(expected.size(), (QSizeF(logical) * scale).toSize());
+                QCOMPARE(Drawings::at(path, logical, scale)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                         expected);
+            }
+        }
+        // 23 reference pictures, the calendar's wheel, the window icon and two cursors.
+        QCOMPARE(rasters, 27);
     }
 };
 
