@@ -41,8 +41,15 @@ QRect TabButton::captionArea() const
 
 int TabButton::widthForCaption() const
 {
-    // A little air either side, so the caption never touches the ring.
-    return QFontMetrics(captionFont()).horizontalAdvance(text()) + 2 * CaptionInset + 4;
+    const QFont font = captionFont();
+    if (text() != measuredCaption || font != measuredFont || measuredCaption.isNull()) {
+        measuredCaption = text();
+        measuredFont = font;
+        // A little air either side, so the caption never touches the ring.
+        measuredWidth =
+            QFontMetrics(font).horizontalAdvance(measuredCaption) + 2 * CaptionInset + 4;
+    }
+    return measuredWidth;
 }
 
 void TabButton::paintEvent(QPaintEvent*)

@@ -33,4 +33,9 @@ protected:
 
 private:
     bool selected = false;
+    // The last caption measured, in its font: a row is laid out again for every caption
+    // set on it, and shaping each caption once is enough.
+    mutable QString measuredCaption;
+    mutable QFont measuredFont;
+    mutable int measuredWidth = 0;
 };
