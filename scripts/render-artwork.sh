@@ -48,7 +48,8 @@ check_size() {
 
 # The pictures are drawn for each scale a screen is commonly set to, so that each is
 # shown at the screen's device pixels as drawn, not resampled: NAME.EXT at 100 % and
-# NAME@1.25x.EXT to NAME@3x.EXT beside it (175 % too, which Windows offers on many laptops), each in the shape of the frame that shows it.
+# NAME@1.25x.EXT to NAME@3x.EXT beside it (175 % too, which Windows offers on many laptops),
+# each in the shape of the frame that shows it.
 scales="1 1.25 1.5 1.75 2 3"
 # scaled LENGTH SCALE: the length in device pixels, rounded as Qt rounds it
 scaled() { awk -v n="$1" -v s="$2" 'BEGIN { printf "%d", int(n * s + 0.5) }'; }

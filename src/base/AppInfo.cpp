@@ -11,8 +11,9 @@ QIcon programIcon()
 {
     // Decoded once for every window: the sizes that title bars and task switchers
     // take at 100 %, and on a scaled screen those they take at 175 % (28 and 56),
-    // and 128 and 256, from which the window system scales any other. Qt's X11 platform hands every size to the X server
-    // as each window is made, so the large ones cost memory only where they are seen.
+    // and 128 and 256, from which the window system scales any other. Qt's X11 platform
+    // hands every size to the X server as each window is made, so the large ones cost
+    // memory only where they are seen.
     static const QIcon* const icon = [] {
         auto* sizes = new QIcon;
         QList<int> drawn{16, 20, 24, 32, 40, 48, 64};

@@ -42,7 +42,7 @@ QRect TabButton::captionArea() const
 int TabButton::widthForCaption() const
 {
     const QFont font = captionFont();
-    if (text() != measuredCaption || font != measuredFont || measuredCaption.isNull()) {
+    if (measuredWidth < 0 || text() != measuredCaption || font != measuredFont) {
         measuredCaption = text();
         measuredFont = font;
         // A little air either side, so the caption never touches the ring.

@@ -37,5 +37,5 @@ private:
     // set on it, and shaping each caption once is enough.
     mutable QString measuredCaption;
     mutable QFont measuredFont;
-    mutable int measuredWidth = 0;
+    mutable int measuredWidth = -1;
 };

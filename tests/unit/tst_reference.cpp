@@ -395,8 +395,9 @@ private Q_SLOTS:
         // theme's sizes (velloran-16) and Qt's own pictures (qt-project.org).
         const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
         int rasters = 0;
-        for (QDirIterator found(QStringLiteral(":/"), {QStringLiteral("*.png"), QStringLiteral("*.jpg")},
-                                QDir::Files, QDirIterator::Subdirectories);
+        for (QDirIterator found(QStringLiteral(":/"),
+                                {QStringLiteral("*.png"), QStringLiteral("*.jpg")}, QDir::Files,
+                                QDirIterator::Subdirectories);
              found.hasNext();) {
             const QString path = found.next();
             if (path.contains(u'@') || path.contains(u'-'))
@@ -404,11 +405,14 @@ private Q_SLOTS:
             ++rasters;
             const QSize logical = QImageReader(path).size();
             for (qreal scale : {1.25, 1.5, 1.75, 2.0, 3.0}) {
-                const QString name = QString(path).insert(path.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(scale));
+                const QString name =
+                    QString(path).insert(path.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(scale));
                 QImage drawn = QImage(name).convertToFormat(premultiplied);
                 drawn.setDevicePixelRatio(scale);
                 QVERIFY2(drawn.size() == (QSizeF(logical) * scale).toSize(), qPrintable(name));
-                QCOMPARE(Drawings::at(path, logical, scale).toImage().convertToFormat(premultiplied), drawn);
+                QCOMPARE(
+                    Drawings::at(path, logical, scale).toImage().convertToFormat(premultiplied),
+                    drawn);
             }
         }
         QCOMPARE(rasters, 27); // 23 reference pictures, the wheel, the window icon, two cursors
