@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds every package of the committed sources (HEAD) into build/release-artifacts/:
-#   velloran_<version>_amd64.deb         the Debian package (checked with lintian)
+#   velloran_<version>_amd64.deb         the Debian package, built from debian/ by
+#                                        dpkg-buildpackage (source and binary checked by lintian)
 #   Velloran-<version>-win64.exe         the Windows setup program
 #   Velloran-<version>-win64.zip         the portable Windows archive
 #   SHA256SUMS                           over all three
-# Each build starts from `git archive HEAD` in a fresh folder, so uncommitted changes and old
-# build folders play no part. The time in every package is the commit's (SOURCE_DATE_EPOCH),
-# and no path of the build folder reaches the binaries, so a build of the same commit gives
-# the same bytes anywhere, at any time. The Windows Qt comes from scripts/build-windows.sh's cache.
+# CPack makes the two Windows packages. Each build starts from `git archive HEAD` in a fresh
+# folder, so uncommitted changes and old build folders play no part. The time in every package
+# is the commit's (SOURCE_DATE_EPOCH), and no path of the build folder reaches the binaries, so
+# a build of the same commit gives the same bytes anywhere, at any time. The Windows Qt comes
+# from scripts/build-windows.sh's cache.
 #
 # --check builds the commit a second time in another folder, compares the two sets of sums and,
 # for an artifact that differs, writes diffoscope's account of it beside the artifacts.
@@ -44,12 +46,12 @@ build_release() {
     jobs=$(nproc)
 
     echo "=== $work: the Debian package"
-    (cd "$source" &&
-        CXXFLAGS=$prefix_map cmake -S . -B build/deb -DCMAKE_BUILD_TYPE=Release \
-            -DVELLORAN_TESTS=OFF >/dev/null &&
-        nice cmake --build build/deb --parallel "$jobs" &&
-        cd build/deb && cpack -G DEB >/dev/null)
-    cp "$source"/build/deb/velloran_*_amd64.deb "$artifacts/"
+    # From debian/, as a distribution builds it; the unit tests ran in CI. dpkg-buildflags maps
+    # the source folder away (-ffile-prefix-map) and keeps SOURCE_DATE_EPOCH as set here.
+    (cd "$source" && DEB_BUILD_OPTIONS="nocheck parallel=$jobs" nice dpkg-buildpackage -us -uc \
+        >"$work/dpkg-buildpackage.log" 2>&1) ||
+        { tail -n 30 "$work/dpkg-buildpackage.log" >&2; return 1; }
+    cp "$work"/velloran_*_amd64.deb "$artifacts/"
 
     echo "=== $work: the Windows setup program and archive"
     (cd "$source" && CXXFLAGS=$prefix_map scripts/build-windows.sh)
@@ -63,7 +65,7 @@ release_dir=build/release-artifacts
 build_release "$project/build/release-work/first"
 rm -rf "$release_dir"
 cp -r build/release-work/first/artifacts "$release_dir"
-lintian_report=$(lintian --allow-root "$release_dir"/velloran_*_amd64.deb)
+lintian_report=$(lintian --allow-root build/release-work/first/velloran_*.changes)
 if [[ -n $lintian_report ]]; then
     echo "lintian on the Debian package:" >&2
     echo "$lintian_report" >&2

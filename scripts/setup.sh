@@ -1,21 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build (and, with --test, the tests; with
 # --windows, the Windows build; with --art, rendering the artwork and measuring it; with
-# --release, the release check) need, but only those that are missing. Runs as root, or
+# --release, the release check; with --debian, building the Debian package and checking it with
+# lintian, autopkgtest and reprotest) need, but only those that are missing. Runs as root, or
 # through sudo where it exists.
 set -euo pipefail
 
-# file and dpkg-dev let cpack build the .deb and find its library dependencies.
 packages=(cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
-          qt6-qpa-plugins file dpkg-dev)
+          qt6-qpa-plugins)
 bare_packages=()
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi
                python3 appstream openbox x11-xserver-utils clang clang-format libclang-rt-14-dev libxcb1-dev
                mutter xwayland weston qt6-wayland wmctrl man-db)
     # Orca alone: its recommends would bring speech synthesis and a desktop's worth more.
-    # lintian checks the .deb that the main pass builds.
-    bare_packages+=(orca lintian)
+    # debhelper builds the Debian package in the main pass, lintian checks it.
+    bare_packages+=(orca build-essential debhelper lintian)
 fi
 if [[ "${1:-}" == "--art" ]]; then
     # Rendering the artwork (scripts/render-artwork.sh) and measuring how sharp it is drawn
@@ -32,9 +32,16 @@ if [[ "${1:-}" == "--windows" ]]; then
 fi
 
 if [[ "${1:-}" == "--release" ]]; then
-    # scripts/release.sh: lintian for the .deb, diffoscope to show where two builds differ
-    # (its recommends are a hundred tools for formats we do not ship).
-    bare_packages+=(lintian diffoscope)
+    # scripts/release.sh: debhelper builds the .deb, lintian checks it, diffoscope shows where
+    # two builds differ (its recommends are a hundred tools for formats we do not ship).
+    bare_packages+=(build-essential debhelper lintian diffoscope)
+fi
+
+if [[ "${1:-}" == "--debian" ]]; then
+    # The Debian package's own checks (README, Installing). reprotest's variations need
+    # disorderfs (file order), faketime (the build's time) and locales-all (the locale).
+    bare_packages+=(build-essential debhelper lintian autopkgtest reprotest disorderfs faketime
+                    locales-all)
 fi
 
 missing_of() {
