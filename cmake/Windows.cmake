@@ -123,11 +123,14 @@ get_directory_property(runtime velloran_runtime)
 add_custom_target(velloran_runtime ALL DEPENDS ${runtime})
 
 # The setup program: 64-bit (a 32-bit one would need 32-bit Windows support to install anything),
-# into Program Files\Velloran, with a Start-menu folder holding the program, the third-party
-# notices and the uninstaller. The uninstaller leaves the user's settings in the registry alone.
+# for everyone into Program Files\Velloran or for the current user alone into the user's own
+# programs folder, without an administrator's rights (packaging/windows/NSIS.template.in), with a
+# Start-menu folder holding the program, the third-party notices and the uninstaller. The
+# uninstaller leaves the user's settings in the registry alone.
 # Beside it the portable archive: the same folder in a zip, for those who may not install.
 set(CMAKE_INSTALL_BINDIR .) # the program file at the top, beside its libraries
 set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_MODULE_PATH ${CMAKE_SOURCE_DIR}/packaging/windows) # where CPack finds the template
 set(VELLORAN_SETUP_NAME Velloran-${PROJECT_VERSION}-win64) # the tests install it
 set(CPACK_PACKAGE_FILE_NAME ${VELLORAN_SETUP_NAME})
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
