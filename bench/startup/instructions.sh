@@ -43,37 +43,47 @@ printf '  bare Qt window: %14s\n' "$(LC_ALL=en_US.UTF-8 printf "%'d" "$bare" 2>/
 printf '  Velloran:       %14s\n' "$(LC_ALL=en_US.UTF-8 printf "%'d" "$ours" 2>/dev/null || echo "$ours")"
 awk -v a="$ours" -v b="$bare" 'BEGIN { printf "  ratio: %.3fx (%+.1f M)\n", a / b, (a - b) / 1e6 }'
 
-# Velloran's steps: a function's inclusive count, in millions, and its share of the whole.
-callgrind_annotate --inclusive=yes --threshold=100 "$work/velloran.out" >"$work/inclusive.txt"
-step() { # label function (as callgrind names it, up to its arguments)
-    awk -v label="$1" -v fn="$2" -v all="$ours" '
+# A function's inclusive count (what it calls included), in millions, and its share of the whole.
+callgrind_annotate --inclusive=yes --threshold=100 "$work/velloran.out" >"$work/velloran.txt"
+callgrind_annotate --inclusive=yes --threshold=100 "$work/bare.out" >"$work/bare.txt"
+step() { # program label function (as callgrind names it, up to its arguments)
+    local all=$ours
+    [[ $1 == bare ]] && all=$bare
+    awk -v label="$2" -v fn="$3" -v all="$all" '
         { line = $0; sub(/^ +/, "", line); split(line, f, " ") }
-        index($0, ":" fn "(") && !done {
+        (index($0, ":" fn "(") || index($0, ":" fn " [")) && !done {
             n = f[1]; gsub(",", "", n)
-            printf "  %-44s %8.2f M  %5.1f%%\n", label, n / 1e6, 100 * n / all; done = 1 }
-        END { if (!done) printf "  %-44s %8s\n", label, "-" }' "$work/inclusive.txt"
+            printf "  %-52s %7.2f M %5.1f%%\n", label, n / 1e6, 100 * n / all; done = 1 }
+        END { if (!done) printf "  %-52s %7s\n", label, "-" }' "$work/$1.txt"
 }
-printf '\nVelloran step by step (inclusive, millions of instructions)\n'
-step "before main: loader, libraries' constructors" "_dl_start"
-step "main" "main"
-step "  QApplication (platform, screens, theme)" "QApplication::QApplication"
-step "  focus style" "FocusStyle::install"
-step "  program icon (decoding its sizes)" "AppInfo::programIcon"
-step "  start-up window and its sequence" "frmStartup::frmStartup"
-step "    single-instance lock" "QtSystemServices::anotherInstanceRunning"
-step "    update reminder (first start: the date)" "ShowUpdateReminder"
-step "      settings store: read" "SettingsStore::read"
-step "      settings store: write" "SettingsStore::write"
-step "    main window: construction" "frmMain::frmMain"
-step "      menus" "frmMain::buildMenus"
-step "      forum banner" "ForumBanner::ForumBanner"
-step "      pages and tabs" "frmMain::buildPages"
-step "        tab control" "TabControl::TabControl"
-step "        calendar page" "CalendarPage::CalendarPage"
-step "        reference pages" "ReferencePages::build"
-step "      outreach band" "FullBrandFrame::FullBrandFrame"
-step "    main window: load steps" "frmMain::Form_Load"
-step "    main window: first show" "QWidget::setVisible"
-step "  event loop to the first frame" "QCoreApplication::exec"
-step "    painting the first frame" "QWidgetRepaintManager::sync"
+printf '\nthe bare window (inclusive, millions of instructions)\n'
+step bare "before main: loader, libraries' constructors" "_dl_start"
+step bare "QApplication (platform, screens, theme)" "QApplication::QApplication"
+step bare "Qt's font database, met first by the tab bar" "QFontDatabasePrivate::ensureFontDatabase"
+step bare "first show" "QWidget::show"
+step bare "painting the first frame" "QWidgetRepaintManager::sync"
+printf '\nVelloran step by step\n'
+step velloran "before main: loader, libraries' constructors" "_dl_start"
+step velloran "main" "main"
+step velloran "  QApplication (platform, screens, theme)" "QApplication::QApplication"
+step velloran "  focus style" "FocusStyle::install"
+step velloran "  program icon (decoding its sizes)" "AppInfo::programIcon"
+step velloran "  start-up sequence" "frmStartup::RunStartup"
+step velloran "    single-instance lock" "QtSystemServices::anotherInstanceRunning"
+step velloran "    update reminder (first start: the date)" "ShowUpdateReminder"
+step velloran "    main window: construction" "frmMain::frmMain"
+step velloran "      menus" "frmMain::buildMenus"
+step velloran "      forum banner (fitting its line)" "ForumBanner::ForumBanner"
+step velloran "        Qt's font database, met first here" "QFontDatabasePrivate::ensureFontDatabase"
+step velloran "      pages and tabs" "frmMain::buildPages"
+step velloran "        tab captions measured (reference tabs' too)" "TabControl::setTabCaption"
+step velloran "        calendar page" "CalendarPage::CalendarPage"
+step velloran "        reference pages" "ReferencePages::build"
+step velloran "      outreach band" "FullBrandFrame::FullBrandFrame"
+step velloran "      client size fixed" "WindowPlacement::fixClientSize"
+step velloran "    main window: load steps" "frmMain::Form_Load"
+step velloran "    shows (polishing every widget, native window)" "QWidget::show"
+step velloran "  event loop to the first frame" "QCoreApplication::exec"
+step velloran "    painting the first frame" "QWidgetRepaintManager::sync"
+step velloran "      of which labels' text" "QLabel::paintEvent"
 [[ -z $keep ]] || { mkdir -p "$keep" && cp "$work"/{bare,velloran}.out "$keep"/; }
