@@ -49,7 +49,9 @@ FullBrandFrame::FullBrandFrame(QWidget* parent, const QRect& frameRect, const QR
                                   shownRect, this);
     connect(cobrand, &LinkLabel::clicked, this, [] { modHelp::OpenCoBrandPage(); });
     connect(fullBrand, &LinkLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });
-    bringToFront(fullBrand);
+    // Made last, the full-brand label is on top already; showing it explicitly here would lay
+    // out its text now, before the window knows it is to be drawn.
+    cobrand->hide();
 }
 
 LinkLabel* FullBrandFrame::frontLabel() const
