@@ -8,7 +8,7 @@
 #   --a11y      the accessibility bridge on, on a private accessibility bus, as the e2e tests
 #   --windows   the Windows setup program (build/windows, scripts/build-windows.sh) installed
 #               under Wine, as a user installs it
-#   --program   this Linux build instead of the release build made in build/bench
+#   --program   this build instead: a Linux program, or with --windows a setup program
 # On Linux the memory is the program's resident memory (VmRSS); under Wine it is the private
 # resident memory of the Wine process that runs the program (its own heap and Wine's, which
 # Windows counts as the process's private bytes), as Linux sees it.
@@ -31,7 +31,7 @@ if [[ -n $a11y && -z ${VELLORAN_IN_DBUS:-} ]]; then
     exec dbus-run-session -- bash "$0" --a11y ${program:+--program "$program"} "$handovers"
 fi
 
-if [[ -n $windows ]]; then
+if [[ -n $windows && -z $program ]]; then
     program=$(ls build/windows/Velloran-*-win64.exe 2>/dev/null | head -n 1) \
         || { echo "no setup program in build/windows: run scripts/build-windows.sh" >&2; exit 1; }
 elif [[ -z $program ]]; then
