@@ -1,6 +1,7 @@
 #include "controls/FocusStyle.h"
 
 #include "controls/FocusRing.h"
+#include "controls/SharedPaletteLoan.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -30,7 +31,10 @@ void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
         FocusRing::paint(*painter, option->rect, background);
         return;
     }
-    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    {
+        const SharedPaletteLoan loan(option);
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
     if (element == PE_PanelLineEdit && (option->state & State_HasFocus)
         && qobject_cast<const QLineEdit*>(widget))
         FocusRing::paint(*painter, option->rect.adjusted(1, 1, -1, -1),
@@ -40,7 +44,10 @@ void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
 void FocusStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const
 {
-    QProxyStyle::drawControl(element, option, painter, widget);
+    {
+        const SharedPaletteLoan loan(option);
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
     if (element != CE_PushButton || !(option->state & State_HasFocus))
         return;
     // One pixel closer to the edge than Fusion's own mark, so that the caption
@@ -48,4 +55,11 @@ void FocusStyle::drawControl(ControlElement element, const QStyleOption* option,
     const QRect rect =
         subElementRect(SE_PushButtonFocusRect, option, widget).adjusted(-1, -1, 1, 1);
     FocusRing::paint(*painter, rect, option->palette.color(QPalette::Button));
+}
+
+void FocusStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                    QPainter* painter, const QWidget* widget) const
+{
+    const SharedPaletteLoan loan(option);
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
 }

@@ -13,10 +13,12 @@
 #include "web/frmExitScreen.h"
 
 #include <QAbstractButton>
+#include <QCommonStyle>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QtTest>
 
@@ -90,6 +92,20 @@ double focusMarkContrast(const QImage& without, const QImage& with)
     const bool thick = box.height() > 1 && with.pixel(box.center().x(), box.top() + 1) == mark;
     return thick ? contrast(mark, mostCommon(covered)) : 0.0;
 }
+
+// The palette keys push buttons are drawn in, by which Fusion keys the drawings it keeps.
+class ButtonPaletteKeys : public QCommonStyle
+{
+public:
+    mutable QSet<qint64> keys;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element == PE_PanelButtonCommand)
+            keys.insert(option->palette.cacheKey());
+        QCommonStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
 
 } // namespace
 
@@ -197,6 +213,25 @@ private Q_SLOTS:
                 tabs->setSelectedIndex(tab);
             checkShownControls(shown);
         }
+    }
+
+    // Two About windows draw their OK buttons, each in a palette of its own, in one palette:
+    // otherwise every window left a new drawing of its buttons in Qt's cache.
+    void equalColoursDrawnInOnePalette()
+    {
+        FocusStyle style;
+        auto* keys = new ButtonPaletteKeys;
+        style.setBaseStyle(keys);
+        QSet<qint64> own;
+        for (int window = 0; window < 2; ++window) {
+            frmAbout about(nullptr);
+            auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+            own << ok->palette().cacheKey();
+            ok->setStyle(&style);
+            ok->grab();
+        }
+        QCOMPARE(own.size(), 2);
+        QCOMPARE(keys->keys.size(), 1);
     }
 
     void everyTextWhole_data()
