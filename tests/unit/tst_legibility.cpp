@@ -174,6 +174,54 @@ const Placement Placements[] = {
     {"result", "cmdBack", {120, 6480, 2880, 375}},
 };
 
+// The colours the layout gives its windows and controls, by palette role.
+struct Shade
+{
+    const char* window;
+    const char* path;
+    QPalette::ColorRole role;
+    const char* colour;
+};
+
+const Shade Shades[] = {
+    {"about", "", QPalette::Window, "#004040"},
+    {"about", "", QPalette::WindowText, "#ffffff"},
+    {"about", "Label1", QPalette::WindowText, "#00ff00"},
+    {"about", "Label3", QPalette::WindowText, "#00ff00"},
+    {"about", "lblHomePage", QPalette::WindowText, "#ffffff"},
+    {"about", "Line1", QPalette::Window, "#ffffff"},
+    {"exit", "", QPalette::Window, "#ffffff"},
+    {"exit", "", QPalette::WindowText, "#000000"},
+    {"exit", "Frame2", QPalette::Window, "#000080"},
+    {"exit", "Frame2", QPalette::WindowText, "#ffffff"},
+    {"exit", "Frame6", QPalette::Window, "#000080"},
+    {"exit", "Check1", QPalette::Button, "#efefef"},
+    {"exit", "Check1", QPalette::ButtonText, "#0000c0"},
+    {"exit", "Frame6/Label3", QPalette::WindowText, "#ffffff"},
+    {"exit", "Frame6/lblGoToHome", QPalette::WindowText, "#ffff00"},
+    {"main", "client", QPalette::Window, "#004040"},
+    {"main", "CalendarPage", QPalette::Window, "#004040"},
+    {"main", "CalendarPage/Label5", QPalette::WindowText, "#ffffff"},
+    {"main", "yearGroup/optYear(0)", QPalette::Base, "#ffffff"},
+    {"main", "yearGroup/optYear(0)", QPalette::Text, "#000000"},
+    {"main", "yearGroup/optYear(0)", QPalette::WindowText, "#ffffff"},
+    {"main", "SSTMain", QPalette::Window, "#004040"},
+    {"main", "SSTMain", QPalette::Mid, "#6ea0a0"},
+    {"main", "fraContainer(0)", QPalette::Window, "#004040"},
+    {"main", "SSTGods", QPalette::Window, "#004040"},
+    {"main", "SSTGods", QPalette::Mid, "#6ea0a0"},
+    {"main", "fraContainer(18)", QPalette::Window, "#004040"},
+    {"main", "lblGods(9)", QPalette::WindowText, "#ffffff"},
+    {"result", "client", QPalette::Window, "#004040"},
+    {"result", "festivalArea", QPalette::Window, "#004040"},
+    {"result", "lblDisp", QPalette::Window, "#004040"},
+    {"result", "lblDisp", QPalette::WindowText, "#ffff00"},
+    {"result", "Label1", QPalette::WindowText, "#ffffff"},
+    {"result", "MV", QPalette::Window, "#ffffff"},
+    {"result", "MV", QPalette::AlternateBase, "#f7f7f7"},
+    {"result", "MV", QPalette::Highlight, "#1a5c96"},
+};
+
 } // namespace
 
 // Every text of every window reads at 4.5:1 on its own background and every focus
@@ -303,7 +351,7 @@ private Q_SLOTS:
         }
     }
 
-    // Every control of every window where the layout puts it.
+    // Every control of every window where the layout puts it and in its colours.
     void everyControlWhereItIsDescribed()
     {
         FakeSystem system;
@@ -312,12 +360,23 @@ private Q_SLOTS:
             std::unique_ptr<frmAbout> about;
             QWidget* shown = show(window, about);
             QVERIFY(shown);
+            const auto find = [shown](const char* path) {
+                QWidget* control = shown;
+                for (const QString& name : QString::fromLatin1(path).split(u'/', Qt::SkipEmptyParts))
+                    control = control ? control->findChild<QWidget*>(name) : nullptr;
+                return control;
+            };
+            for (const Shade& shade : Shades) {
+                if (qstrcmp(shade.window, window) != 0)
+                    continue;
+                const QWidget* control = find(shade.path);
+                if (!control || control->palette().color(shade.role) != QColor(QLatin1String(shade.colour)))
+                    wrong << QStringLiteral("%1 %2 colour %3").arg(window, shade.path).arg(shade.role);
+            }
             for (const Placement& placement : Placements) {
                 if (qstrcmp(placement.window, window) != 0)
                     continue;
-                QWidget* control = shown;
-                for (const QString& name : QString::fromLatin1(placement.path).split(u'/', Qt::SkipEmptyParts))
-                    control = control ? control->findChild<QWidget*>(name) : nullptr;
+                QWidget* control = find(placement.path);
                 const QRect& twips = placement.twips;
                 const QRect expected = Twips::rect(twips.x(), twips.y(), twips.width(), twips.height());
                 const QRect actual = !control ? QRect()
