@@ -229,23 +229,35 @@ def unit_targets():
     return sorted(p.stem for p in (COPY / "tests" / "unit").glob("tst_*.cpp"))
 
 
+CHILD = None  # the build or test run under way, in a process group of its own
+
+
+def run(command, **options):
+    """Runs a command that a signal to the probe ends too: (exit code, standard output)."""
+    global CHILD
+    CHILD = subprocess.Popen(command, start_new_session=True, **options)
+    output, _ = CHILD.communicate()
+    code, CHILD = CHILD.returncode, None
+    return code, output
+
+
 def build(log):
     command = ["nice", "cmake", "--build", str(BUILD), "--parallel", str(ARGS.jobs), "--target",
                *unit_targets()]
-    return subprocess.run(command, stdout=log, stderr=subprocess.STDOUT).returncode == 0
+    return run(command, stdout=log, stderr=subprocess.STDOUT)[0] == 0
 
 
 def run_unit_suite(log):
     """None when every unit test passes, else the first test that failed or hung."""
     command = ["nice", "ctest", "--test-dir", str(BUILD), "-L", "unit", "--stop-on-failure",
                "--parallel", str(ARGS.jobs), "--timeout", str(ARGS.timeout)]
-    result = subprocess.run(command, capture_output=True, text=True)
-    log.write(result.stdout + result.stderr)
-    if result.returncode == 0:
+    code, output = run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    log.write(output)
+    if code == 0:
         return None
-    failed = re.findall(r"^\s*\d+ - (\S+) \((.*)\)$", result.stdout, re.M)
+    failed = re.findall(r"^\s*\d+ - (\S+) \((.*)\)$", output, re.M)
     if not failed:
-        return "ctest (exit %d)" % result.returncode
+        return "ctest (exit %d)" % code
     return ", ".join(f"{name}" + (f" ({why})" if why != "Failed" else "") for name, why in failed)
 
 
@@ -270,6 +282,8 @@ def summary(seed, started):
 
 
 def on_signal(number, _frame):
+    if CHILD is not None:
+        os.killpg(CHILD.pid, signal.SIGTERM)
     restore()
     if STARTED is not None:
         print("stopped early; " + summary(ARGS.seed, STARTED), flush=True)
