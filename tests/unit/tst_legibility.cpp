@@ -9,6 +9,7 @@
 #include "controls/FocusRing.h"
 #include "controls/FocusStyle.h"
 #include "controls/TabControl.h"
+#include "controls/Twips.h"
 #include "web/frmAbout.h"
 #include "web/frmExitScreen.h"
 
@@ -18,6 +19,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableView>
 #include <QtTest>
@@ -105,6 +107,135 @@ public:
             keys.insert(option->palette.cacheKey());
         QCommonStyle::drawPrimitive(element, option, painter, widget);
     }
+};
+
+// Where each window's layout puts its controls, in twips (15 to the pixel), read from the window
+// down through the named controls. No size: the control sizes itself to its text and only its top
+// left is given. A window or its client area has its size given, the desktop places it.
+struct Placement
+{
+    const char* window;
+    const char* path;
+    QRect twips;
+};
+
+const Placement Placements[] = {
+    {"about", "", {0, 0, 7050, 3165}},
+    {"about", "cmdOK", {5745, 2760, 1260, 345}},
+    {"about", "picIcon", {120, 45, 480, 480}},
+    {"about", "Label2", {840, 45, 0, 0}},
+    {"about", "Label1", {840, 390, 6165, 975}},
+    {"about", "lblHomePage", {2955, 1365, 0, 0}},
+    {"about", "Label3", {120, 1800, 6885, 435}},
+    {"about", "lblCoBrand", {4710, 2235, 0, 0}},
+    {"about", "Line1", {-15, 2640, 7095, 30}},
+    {"exit", "", {0, 0, 11115, 4725}},
+    {"exit", "picExitScreenIcon", {360, 120, 540, 540}},
+    {"exit", "lblExitScreenCaption", {1080, 240, 0, 0}},
+    {"exit", "Label2", {120, 840, 6975, 1095}},
+    {"exit", "Check1", {30, 2040, 7185, 555}},
+    {"exit", "cmdClose", {6000, 2760, 1245, 375}},
+    {"exit", "Frame2", {120, 3240, 7065, 1455}},
+    {"exit", "Frame2/txtName", {85, 360, 3375, 285}},
+    {"exit", "Frame2/txtEmail", {3600, 360, 3375, 285}},
+    {"exit", "Frame2/txtFriendName", {85, 720, 3375, 285}},
+    {"exit", "Frame2/txtFriendEmail", {3600, 720, 3375, 285}},
+    {"exit", "Frame2/cmdSubmit", {1920, 1080, 3375, 285}},
+    {"exit", "Frame2/txtMessage", {4800, 3600, 1815, 495}},
+    {"exit", "Frame6", {7320, 120, 3735, 4575}},
+    {"exit", "Frame6/Label3", {120, 360, 3495, 3855}},
+    {"exit", "Frame6/lblGoToHome", {75, 4250, 0, 0}},
+    {"main", "client", {0, 0, 10110, 6060}},
+    {"main", "SSTMain", {0, 375, 10245, 4935}},
+    {"main", "fraContainer(0)", {0, 360, 10200, 4600}},
+    {"main", "lblYear", {7200, 7200, 1000, 195}},
+    {"main", "fraFullBrand", {23, 5400, 10065, 650}},
+    {"main", "fraFullBrand/lblFullBrand", {120, 165, 0, 0}},
+    {"main", "CalendarPage/Label5", {240, 480, 6015, 3375}},
+    {"main", "CalendarPage/Picture1", {7440, 600, 1350, 1350}},
+    {"main", "CalendarPage/cmdMonthBack", {7020, 2280, 400, 400}},
+    {"main", "CalendarPage/lblMonth", {7420, 2280, 1370, 400}},
+    {"main", "CalendarPage/cmdMonthNext", {8790, 2280, 400, 400}},
+    {"main", "CalendarPage/yearGroup", {6720, 2880, 2840, 255}},
+    {"main", "yearGroup/optYear(0)", {0, 0, 800, 255}},
+    {"main", "yearGroup/optYear(1)", {1020, 0, 800, 255}},
+    {"main", "yearGroup/optYear(2)", {2040, 0, 800, 255}},
+    {"main", "CalendarPage/cmdCalendar", {6600, 3505, 3240, 350}},
+    {"main", "InformationPage/Label1", {360, 600, 9405, 615}},
+    {"main", "InformationPage/Label2", {360, 1395, 9405, 1575}},
+    {"main", "FestiveSeasonsPage/Label3", {120, 240, 9800, 615}},
+    {"main", "FestiveSeasonsPage/Label4", {120, 967, 0, 0}},
+    {"main", "SSTFestiveSeasons", {120, 1275, 9900, 2950}},
+    {"main", "SSTElements", {120, 240, 9900, 3800}},
+    {"main", "SSTGods", {120, 240, 9900, 4005}},
+    {"main", "SSTGoddesses", {120, 240, 9900, 4005}},
+    {"main", "fraContainer(3)", {0, 300, 10100, 2700}},
+    {"main", "fraContainer(12)", {0, 300, 10100, 3500}},
+    {"main", "fraContainer(18)", {0, 600, 10100, 3400}},
+    {"main", "fraContainer(31)", {0, 300, 10100, 3700}},
+    {"main", "imgPictures(0)", {8600, 120, 1200, 1350}},
+    {"main", "imgPictures(5)", {8400, 120, 1455, 1995}},
+    {"main", "imgPictures(17)", {8400, 120, 1455, 1995}},
+    {"main", "lblFestiveSeasons(0)", {120, 120, 9700, 975}},
+    {"main", "lblElements(4)", {120, 120, 7995, 1335}},
+    {"main", "lblGods(9)", {120, 120, 7995, 1335}},
+    {"main", "lblGoddesses(5)", {120, 120, 7995, 1575}},
+    {"result", "client", {0, 0, 7155, 5250}},
+    {"result", "Label14", {990, 60, 0, 0}},
+    {"result", "festivalArea", {150, 720, 3855, 3615}},
+    {"result", "Label1", {4125, 720, 2880, 1290}},
+    {"result", "MV", {4125, 2025, 2880, 2310}},
+    {"result", "fraFullBrand", {-15, 4400, 7185, 855}},
+    {"result", "fraFullBrand/lblCobrand", {120, 160, 0, 0}},
+    {"result", "cmdBack", {120, 6480, 2880, 375}},
+};
+
+// The colours the layout gives its windows and controls, by palette role.
+struct Shade
+{
+    const char* window;
+    const char* path;
+    QPalette::ColorRole role;
+    const char* colour;
+};
+
+const Shade Shades[] = {
+    {"about", "", QPalette::Window, "#004040"},
+    {"about", "", QPalette::WindowText, "#ffffff"},
+    {"about", "Label1", QPalette::WindowText, "#00ff00"},
+    {"about", "Label3", QPalette::WindowText, "#00ff00"},
+    {"about", "lblHomePage", QPalette::WindowText, "#ffffff"},
+    {"about", "Line1", QPalette::Window, "#ffffff"},
+    {"exit", "", QPalette::Window, "#ffffff"},
+    {"exit", "", QPalette::WindowText, "#000000"},
+    {"exit", "Frame2", QPalette::Window, "#000080"},
+    {"exit", "Frame2", QPalette::WindowText, "#ffffff"},
+    {"exit", "Frame6", QPalette::Window, "#000080"},
+    {"exit", "Check1", QPalette::Button, "#efefef"},
+    {"exit", "Check1", QPalette::ButtonText, "#0000c0"},
+    {"exit", "Frame6/Label3", QPalette::WindowText, "#ffffff"},
+    {"exit", "Frame6/lblGoToHome", QPalette::WindowText, "#ffff00"},
+    {"main", "client", QPalette::Window, "#004040"},
+    {"main", "CalendarPage", QPalette::Window, "#004040"},
+    {"main", "CalendarPage/Label5", QPalette::WindowText, "#ffffff"},
+    {"main", "yearGroup/optYear(0)", QPalette::Base, "#ffffff"},
+    {"main", "yearGroup/optYear(0)", QPalette::Text, "#000000"},
+    {"main", "yearGroup/optYear(0)", QPalette::WindowText, "#ffffff"},
+    {"main", "SSTMain", QPalette::Window, "#004040"},
+    {"main", "SSTMain", QPalette::Mid, "#6ea0a0"},
+    {"main", "fraContainer(0)", QPalette::Window, "#004040"},
+    {"main", "SSTGods", QPalette::Window, "#004040"},
+    {"main", "SSTGods", QPalette::Mid, "#6ea0a0"},
+    {"main", "fraContainer(18)", QPalette::Window, "#004040"},
+    {"main", "lblGods(9)", QPalette::WindowText, "#ffffff"},
+    {"result", "client", QPalette::Window, "#004040"},
+    {"result", "festivalArea", QPalette::Window, "#004040"},
+    {"result", "lblDisp", QPalette::Window, "#004040"},
+    {"result", "lblDisp", QPalette::WindowText, "#ffff00"},
+    {"result", "Label1", QPalette::WindowText, "#ffffff"},
+    {"result", "MV", QPalette::Window, "#ffffff"},
+    {"result", "MV", QPalette::AlternateBase, "#f7f7f7"},
+    {"result", "MV", QPalette::Highlight, "#1a5c96"},
 };
 
 } // namespace
@@ -232,6 +363,73 @@ private Q_SLOTS:
         }
         QCOMPARE(own.size(), 2);
         QCOMPARE(keys->keys.size(), 1);
+    }
+
+    // The ring as drawn into a 12 x 10 picture around (1, 1, 10, 8): two pixels on every edge,
+    // black on a light background and yellow on a dark one, nothing inside or outside.
+    void theFocusRingIsTwoPixelsOnEveryEdge()
+    {
+        const char* const expected[] = {"............", ".##########.", ".##########.", ".##......##.",
+                                        ".##......##.", ".##......##.", ".##......##.", ".##########.",
+                                        ".##########.", "............"};
+        for (const auto& [background, ring] : {std::pair(QColor(Qt::white), QColor(Qt::black)),
+                                               std::pair(QColor(0, 0, 128), QColor(Qt::yellow))}) {
+            QImage image(12, 10, QImage::Format_RGB32);
+            image.fill(background);
+            QPainter painter(&image);
+            FocusRing::paint(painter, QRect(1, 1, 10, 8), background);
+            painter.end();
+            for (int y = 0; y < 10; ++y)
+                for (int x = 0; x < 12; ++x)
+                    QVERIFY2(image.pixelColor(x, y) == (expected[y][x] == '#' ? ring : background),
+                             qPrintable(QStringLiteral("%1, %2 on %3").arg(x).arg(y).arg(background.name())));
+        }
+    }
+
+    // Every control of every window where the layout puts it and in its colours.
+    void everyControlWhereItIsDescribed()
+    {
+        FakeSystem system;
+        QStringList wrong;
+        for (const char* window : {"main", "result", "exit", "about"}) {
+            std::unique_ptr<frmAbout> about;
+            QWidget* shown = show(window, about);
+            QVERIFY(shown);
+            const auto find = [shown](const char* path) {
+                QWidget* control = shown;
+                for (const QString& name : QString::fromLatin1(path).split(u'/', Qt::SkipEmptyParts))
+                    control = control ? control->findChild<QWidget*>(name) : nullptr;
+                return control;
+            };
+            for (const Shade& shade : Shades) {
+                if (qstrcmp(shade.window, window) != 0)
+                    continue;
+                const QWidget* control = find(shade.path);
+                if (!control || control->palette().color(shade.role) != QColor(QLatin1String(shade.colour)))
+                    wrong << QStringLiteral("%1 %2 colour %3").arg(window, shade.path).arg(shade.role);
+            }
+            for (const Placement& placement : Placements) {
+                if (qstrcmp(placement.window, window) != 0)
+                    continue;
+                QWidget* control = find(placement.path);
+                const QRect& twips = placement.twips;
+                const QRect expected = Twips::rect(twips.x(), twips.y(), twips.width(), twips.height());
+                const QRect actual = !control ? QRect()
+                                     : control == shown || control->objectName() == "client"
+                                         ? QRect(expected.topLeft(), control->size())
+                                     : twips.size().isEmpty() ? QRect(control->pos(), QSize(0, 0))
+                                                              : control->geometry();
+                if (actual != expected)
+                    wrong << QStringLiteral("%1 %2 at %3, %4 %5 x %6")
+                                 .arg(window, placement.path)
+                                 .arg(actual.x())
+                                 .arg(actual.y())
+                                 .arg(actual.width())
+                                 .arg(actual.height());
+            }
+            CloseAllWindows();
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     }
 
     void everyTextWhole_data()

@@ -127,15 +127,21 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         control->setFocus();
         QCOMPARE(QApplication::focusWidget(), control->tabButton(0));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left); // stays at the first
-        QCOMPARE(control->selectedIndex(), 0);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-        QCOMPARE(control->selectedIndex(), 2);
-        QCOMPARE(QApplication::focusWidget(), control->tabButton(2));
+        // Each arrow from the selected tab, and where it leads; no arrow wraps round the ends.
+        const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_Left, 0},
+                                                 {Qt::Key_Down, 1},  {Qt::Key_Up, 0},     {Qt::Key_Down, 1},
+                                                 {Qt::Key_Right, 2}};
+        for (const auto& [key, to] : steps) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(control->selectedIndex(), to);
+            QCOMPARE(QApplication::focusWidget(), control->tabButton(to));
+        }
         // Only the selected tab is a Tab-key stop.
         QCOMPARE(control->tabButton(0)->focusPolicy(), Qt::NoFocus);
         QVERIFY(control->tabButton(2)->focusPolicy() & Qt::TabFocus);
+        control->setSelectedIndex(5);
+        QTest::keyClick(control->tabButton(5), Qt::Key_Right);
+        QCOMPARE(control->selectedIndex(), 5);
     }
 
     void controlKeysStepRoundTheTabs_data()
