@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -43,6 +44,14 @@ bool StaysFixedWhenMaximized(QWidget* window)
     };
     return QTest::qWaitFor(fixedAgain, 1000)
            && !(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+bool PointsWithOurHand(const QWidget* widget)
+{
+    const QImage hand = widget->cursor().pixmap().toImage();
+    const QPoint tip = widget->cursor().hotSpot() * hand.devicePixelRatio();
+    return hand.size() == DevicePixels(QSize(32, 32)) && qAlpha(hand.pixel(tip)) > 128 &&
+           qAlpha(hand.pixel(tip.x(), 0)) == 0;
 }
 
 QStringList MenuCaptions(const QList<QAction*>& actions)

@@ -24,6 +24,10 @@ bool StaysFixedWhenMaximized(QWidget* window);
 // screen, whose scale QT_SCALE_FACTOR sets: CTest runs the picture checks at 100, 125, 175 and 200 %.
 QSize DevicePixels(const QSize& logical);
 
+// True when the widget's cursor is our own hand drawn at the screen's device pixels,
+// pointing with the tip of its finger.
+bool PointsWithOurHand(const QWidget* widget);
+
 // Menu captions in order, "-" for a separator.
 QStringList MenuCaptions(const QList<QAction*>& actions);
 

@@ -125,6 +125,7 @@ private Q_SLOTS:
         QCOMPARE(window.messageText(), QStringLiteral("Your Message\r\n"));
         QCOMPARE(control<QGroupBox>(window, "Frame2")->title(), QStringLiteral("Refer A Friend"));
         QCOMPARE(control<QPushButton>(window, "Check1")->text(), "Click Here To Visit Tarrowmoor Now");
+        QVERIFY(PointsWithOurHand(control<QPushButton>(window, "Check1")));
         QCOMPARE(control<QPushButton>(window, "cmdSubmit")->text(), "Refer A Friend &Now");
         QCOMPARE(control<LinkLabel>(window, "lblGoToHome")->text(), "Click Here To Visit Quillmere Softwares");
         QCOMPARE(control<QGroupBox>(window, "Frame6")->title(),
@@ -154,6 +155,8 @@ private Q_SLOTS:
         auto* message = control<QPlainTextEdit>(window, "txtMessage");
         QVERIFY(message->isVisible());
         QVERIFY(!message->geometry().intersects(message->parentWidget()->rect()));
+        // Its scroll bar is there before any text needs it.
+        QCOMPARE(message->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     }
 
     // The close box: tst_startup.

@@ -102,11 +102,7 @@ private Q_SLOTS:
                                                     ? label
                                                     : main.fullBrandFrame()->lblFullBrand());
             QTest::mouseClick(label, Qt::LeftButton);
-            // The hand at the screen's device pixels, pointing with the tip of its finger.
-            const QImage hand = label->cursor().pixmap().toImage();
-            QCOMPARE(hand.size(), DevicePixels(QSize(32, 32)));
-            const QPoint tip = label->cursor().hotSpot() * hand.devicePixelRatio();
-            QVERIFY(qAlpha(hand.pixel(tip)) > 128 && qAlpha(hand.pixel(tip.x(), 0)) == 0);
+            QVERIFY(PointsWithOurHand(label));
         }
         QCOMPARE(system.openedAddresses, QStringList{ExpectedPageAddress(pageKey)});
         QVERIFY(system.messages.isEmpty());
