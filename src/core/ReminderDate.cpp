@@ -9,8 +9,19 @@ namespace {
 constexpr char16_t Quote = u'\'';
 const QString IsoFormat = QStringLiteral("yyyy-MM-dd");
 
-// Widens every "yy" of a date format to "yyyy"; quoted literal text is copied as it stands.
-QString WidenYear(const QString& format)
+// Qt puts a two-digit year into the 1900s; move it to the year with the same two
+// last digits that lies within 50 years of today.
+QDate IntoCenturyAround(const QDate& date, const QDate& today)
+{
+    const int twoDigits = date.year() % 100;
+    const int first = today.year() - 50;
+    const int year = first + ((twoDigits - first) % 100 + 100) % 100;
+    return QDate(year, date.month(), date.day());
+}
+
+} // namespace
+
+QString withFullYear(const QString& format)
 {
     QString result;
     result.reserve(format.size() + 2);
@@ -49,26 +60,9 @@ QString WidenYear(const QString& format)
     return result;
 }
 
-// Qt puts a two-digit year into the 1900s; move it to the year with the same two
-// last digits that lies within 50 years of today.
-QDate IntoCenturyAround(const QDate& date, const QDate& today)
-{
-    const int twoDigits = date.year() % 100;
-    const int first = today.year() - 50;
-    const int year = first + ((twoDigits - first) % 100 + 100) % 100;
-    return QDate(year, date.month(), date.day());
-}
-
-} // namespace
-
-QString shortFormatWithFullYear(const QLocale& locale)
-{
-    return WidenYear(locale.dateFormat(QLocale::ShortFormat));
-}
-
 QString toText(const QDate& date, const QLocale& locale)
 {
-    const QString text = locale.toString(date, shortFormatWithFullYear(locale));
+    const QString text = locale.toString(date, withFullYear(locale.dateFormat(QLocale::ShortFormat)));
     if (DecodeSetting(EncodeSetting(text)) == text)
         return text;
     return date.toString(IsoFormat);
@@ -77,7 +71,7 @@ QString toText(const QDate& date, const QLocale& locale)
 QDate fromText(const QString& text, const QLocale& locale, const QDate& today)
 {
     const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
-    const QString fullYearFormat = WidenYear(shortFormat);
+    const QString fullYearFormat = withFullYear(shortFormat);
     QDate date = locale.toDate(text, fullYearFormat);
     if (date.isValid())
         return date;

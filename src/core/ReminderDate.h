@@ -18,7 +18,8 @@ QString toText(const QDate& date, const QLocale& locale);
 // not a date. A two-digit year is taken to be the one nearest to today.
 QDate fromText(const QString& text, const QLocale& locale, const QDate& today);
 
-// The locale's short date format with each two-digit year made four digits.
-QString shortFormatWithFullYear(const QLocale& locale);
+// A date format with each two-digit year ("yy") made four digits; quoted literal text
+// is left as it stands. Windows lets a user write any short date format, literals included.
+QString withFullYear(const QString& format);
 
 } // namespace ReminderDate

@@ -102,6 +102,8 @@ private Q_SLOTS:
     void dateReadsBackInEveryLocale();
     void twoDigitYearIsTheNearestOne_data();
     void twoDigitYearIsTheNearestOne();
+    void yearWidenedOutsideQuotesOnly_data();
+    void yearWidenedOutsideQuotesOnly();
 
     void badStoreIsPassedOverQuietly_data();
     void badStoreIsPassedOverQuietly();
@@ -254,6 +256,27 @@ void tst_UpdateReminder::twoDigitYearIsTheNearestOne()
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(ReminderDate::fromText(text, QLocale(locale), Today), date);
+}
+
+void tst_UpdateReminder::yearWidenedOutsideQuotesOnly_data()
+{
+    // Windows short date formats as a user may write them.
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("widened");
+    QTest::newRow("two digits") << "M/d/yy" << "M/d/yyyy";
+    QTest::newRow("four or three digits stay") << "yyyy yyy" << "yyyy yyy";
+    QTest::newRow("a literal after") << "d.MM.yy 'y'." << "d.MM.yyyy 'y'.";
+    QTest::newRow("a literal at the end") << "yy 'yy'" << "yyyy 'yy'";
+    QTest::newRow("a quote inside a literal") << "'it''s yy' yy" << "'it''s yy' yyyy";
+    QTest::newRow("a lone quote character") << "yy''yy" << "yyyy''yyyy";
+    QTest::newRow("a literal never closed") << "dd/yy 'yy" << "dd/yyyy 'yy";
+}
+
+void tst_UpdateReminder::yearWidenedOutsideQuotesOnly()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, widened);
+    QCOMPARE(ReminderDate::withFullYear(format), widened);
 }
 
 void tst_UpdateReminder::badStoreIsPassedOverQuietly_data()
