@@ -62,7 +62,8 @@ QString withFullYear(const QString& format)
 
 QString toText(const QDate& date, const QLocale& locale)
 {
-    const QString text = locale.toString(date, withFullYear(locale.dateFormat(QLocale::ShortFormat)));
+    const QString text =
+        locale.toString(date, withFullYear(locale.dateFormat(QLocale::ShortFormat)));
     if (DecodeSetting(EncodeSetting(text)) == text)
         return text;
     return date.toString(IsoFormat);
