@@ -238,6 +238,47 @@ const Shade Shades[] = {
     {"result", "MV", QPalette::Highlight, "#1a5c96"},
 };
 
+// The lettering the layout gives its texts: Verdana at the size given ("~": at most that size,
+// shrunk to fit its box), bold ("b"), underlined ("u"), and a label's alignment and wrapping.
+struct Lettering
+{
+    const char* window;
+    const char* path;
+    qreal points;
+    const char* style;
+    int alignment; // 0: not a label, or not checked
+    bool wraps;
+};
+constexpr int TopLeft = Qt::AlignLeft | Qt::AlignTop, TopMiddle = Qt::AlignHCenter | Qt::AlignTop;
+
+const Lettering Letterings[] = {
+    {"about", "picIcon", 8.25, "", TopLeft, false},
+    {"about", "Label2", 14.25, "b", 0, false},
+    {"about", "Label1", 8.25, "~", TopLeft, true},
+    {"about", "Label3", 8.25, "b~", TopLeft, true},
+    {"about", "lblHomePage", 8.25, "u~", 0, false},
+    {"exit", "picExitScreenIcon", 8.25, "", TopLeft, false},
+    {"exit", "Label2", 9.75, "b", TopLeft, true},
+    {"exit", "Check1", 14.25, "", 0, false},
+    {"exit", "Frame2", 9.75, "b", 0, false},
+    {"exit", "Frame2/cmdSubmit", 8.25, "b", 0, false},
+    {"exit", "Frame2/txtMessage", 8.25, "", 0, false},
+    {"exit", "Frame6/Label3", 9, "", TopLeft, true},
+    {"exit", "Frame6/lblGoToHome", 9, "bu~", 0, false},
+    {"main", "Label14", 8.25, "bu~", TopMiddle, false},
+    {"main", "CalendarPage/Label5", 8.25, "", TopLeft, true},
+    {"main", "CalendarPage/lblMonth", 8.25, "b~", Qt::AlignCenter, false},
+    {"main", "yearGroup/optYear(0)", 8.25, "b", 0, false},
+    {"main", "CalendarPage/cmdCalendar", 8.25, "b", 0, false},
+    {"main", "InformationPage/Label2", 8.25, "", TopLeft, true},
+    {"main", "lblGods(9)", 9, "", TopLeft, true},
+    {"main", "fraFullBrand/lblFullBrand", 8.25, "bu~", Qt::AlignCenter, true},
+    {"result", "Label14", 8.25, "bu~", TopMiddle, true},
+    {"result", "lblDisp", 8.25, "", TopLeft, true},
+    {"result", "Label1", 8.25, "b", TopLeft, true},
+    {"result", "fraFullBrand/lblCobrand", 8.25, "bu~", Qt::AlignCenter, true},
+};
+
 } // namespace
 
 // Every text of every window reads at 4.5:1 on its own background and every focus
@@ -407,6 +448,21 @@ private Q_SLOTS:
                 const QWidget* control = find(shade.path);
                 if (!control || control->palette().color(shade.role) != QColor(QLatin1String(shade.colour)))
                     wrong << QStringLiteral("%1 %2 colour %3").arg(window, shade.path).arg(shade.role);
+            }
+            for (const Lettering& lettering : Letterings) {
+                if (qstrcmp(lettering.window, window) != 0)
+                    continue;
+                const QWidget* control = find(lettering.path);
+                const auto* label = qobject_cast<const QLabel*>(control);
+                const QFont font = control ? control->font() : QFont();
+                const QString style = QString::fromLatin1(lettering.style);
+                const bool sized = style.contains(u'~') ? font.pointSizeF() <= lettering.points
+                                                        : qFuzzyCompare(font.pointSizeF(), lettering.points);
+                if (!control || font.family() != QLatin1String("Verdana") || !sized ||
+                    font.bold() != style.contains(u'b') || font.underline() != style.contains(u'u') ||
+                    (lettering.alignment && (!label || int(label->alignment()) != lettering.alignment ||
+                                             label->wordWrap() != lettering.wraps)))
+                    wrong << QStringLiteral("%1 %2 lettering").arg(window, lettering.path);
             }
             for (const Placement& placement : Placements) {
                 if (qstrcmp(placement.window, window) != 0)
