@@ -191,6 +191,10 @@ private Q_SLOTS:
         for (int page = 0; page < 8; ++page)
             QTest::keyClick(area, Qt::Key_PageDown);
         QTRY_COMPARE(label->y() + label->height(), area->viewport()->height());
+        // Back to a block that fits: the whole box for the text again, the ring's room given back.
+        label->setText(block);
+        if (Verdana::drawnAsUsersSeeIt(label->font()))
+            QTRY_COMPARE(area->viewport()->geometry(), area->rect());
     }
 
     void theMonthViewStaysWithinTheTable()
