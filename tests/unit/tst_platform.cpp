@@ -33,6 +33,16 @@ private Q_SLOTS:
         plain.close();
         SingleInstanceLock unmakeable(folder.filePath(QStringLiteral("plain/run/velloran.lock")));
         QVERIFY(unmakeable.acquire());
+
+        // A lock file nobody can read: a fresh one may be a copy starting now, an old one is taken.
+        QFile damaged(folder.filePath(QStringLiteral("damaged.lock")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\xff\n") == 2);
+        damaged.close();
+        QVERIFY(!SingleInstanceLock(damaged.fileName()).acquire());
+        QVERIFY(damaged.open(QIODevice::ReadWrite));
+        QVERIFY(damaged.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        damaged.close();
+        QVERIFY(SingleInstanceLock(damaged.fileName()).acquire());
     }
 
     // An owner closed while its message box is up (an accessibility tool can do

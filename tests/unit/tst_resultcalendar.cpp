@@ -145,8 +145,9 @@ private Q_SLOTS:
         // The days' table, which takes the focus, tells a screen reader the month and its festivals.
         auto* days = view->findChild<QTableView*>();
         QCOMPARE(days->accessibleName(), QStringLiteral("Month of the festivals, February 2007"));
-        QVERIFY(days->accessibleDescription().startsWith(QStringLiteral("February 2, 2007: ")));
-        QCOMPARE(days->accessibleDescription().count(QStringLiteral(", 2007: ")), 3);
+        QCOMPARE(days->accessibleDescription(),
+                 QStringLiteral("February 2, 2007: IMBOLC. February 13, 2007: Festival of Love : Danu and "
+                                "cernunnos(9 DAYS) 13th Feb Onward. February 28, 2007: Day of Merriddyn"));
         // Each day says its whole date, its festival, or the month it belongs to.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(days);
