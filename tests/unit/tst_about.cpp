@@ -107,6 +107,8 @@ private Q_SLOTS:
         FakeSystem system;
         frmMain& main = FormHandle<frmMain>::get();
         main.show();
+        // Centred on the screen, not over a main window the user has moved aside.
+        main.move(main.screen()->availableGeometry().topLeft());
         bool checked = false;
         QVERIFY(WhileModal([&] { main.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger(); },
                            [&](QWidget& window) {
@@ -117,6 +119,8 @@ private Q_SLOTS:
                       && (about->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog
                       && !(about->windowFlags() & (Qt::WindowMinimizeButtonHint
                                                    | Qt::WindowMaximizeButtonHint))
+                      && (about->frameGeometry().center() - main.screen()->availableGeometry().center())
+                                 .manhattanLength() <= 12
                       && StaysFixedWhenMaximized(about)
                       && about->findChild<QLabel*>(QStringLiteral("Label2"))->text()
                              == QStringLiteral("Velloran v1.95")
