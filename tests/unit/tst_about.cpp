@@ -107,7 +107,6 @@ private Q_SLOTS:
         FakeSystem system;
         frmMain& main = FormHandle<frmMain>::get();
         main.show();
-        // Centred on the screen, not over a main window the user has moved aside.
         main.move(main.screen()->availableGeometry().topLeft());
         bool checked = false;
         QVERIFY(WhileModal([&] { main.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger(); },

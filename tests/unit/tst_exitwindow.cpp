@@ -155,7 +155,6 @@ private Q_SLOTS:
         auto* message = control<QPlainTextEdit>(window, "txtMessage");
         QVERIFY(message->isVisible());
         QVERIFY(!message->geometry().intersects(message->parentWidget()->rect()));
-        // Its scroll bar is there before any text needs it.
         QCOMPARE(message->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     }
 

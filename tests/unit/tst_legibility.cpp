@@ -238,8 +238,7 @@ const Shade Shades[] = {
     {"result", "MV", QPalette::Highlight, "#1a5c96"},
 };
 
-// The lettering the layout gives its texts: Verdana at the size given ("~": at most that size,
-// shrunk to fit its box), bold ("b"), underlined ("u"), and a label's alignment and wrapping.
+// Each text's lettering: Verdana in points ("~": or less, to fit), "b"old, "u"nderlined; a label's alignment.
 struct Lettering
 {
     const char* window;

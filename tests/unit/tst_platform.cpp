@@ -36,10 +36,8 @@ private Q_SLOTS:
 
         // A lock file nobody can read: a fresh one may be a copy starting now, an old one is taken.
         QFile damaged(folder.filePath(QStringLiteral("damaged.lock")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\xff\n") == 2);
-        damaged.close();
+        QVERIFY(damaged.open(QIODevice::ReadWrite) && damaged.write("\xff\n") == 2 && damaged.flush());
         QVERIFY(!SingleInstanceLock(damaged.fileName()).acquire());
-        QVERIFY(damaged.open(QIODevice::ReadWrite));
         QVERIFY(damaged.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
         damaged.close();
         QVERIFY(SingleInstanceLock(damaged.fileName()).acquire());
