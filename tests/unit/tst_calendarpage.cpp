@@ -141,6 +141,7 @@ private Q_SLOTS:
             control<QPushButton>(qPrintable(button))->click();
 
         QCOMPARE(lblMonth()->text(), expected);
+        QCOMPARE(lblMonth()->accessibleName(), expected); // what a screen reader hears
         // Stepping never touches the year, whichever end it meets.
         QCOMPARE(yearsSet(), (QList<bool>{false, true, false}));
         QVERIFY(system->messages.isEmpty());
