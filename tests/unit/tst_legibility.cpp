@@ -150,7 +150,7 @@ const Placement Placements[] = {
     {"main", "fraContainer(0)", {0, 360, 10200, 4600}},
     {"main", "lblYear", {7200, 7200, 1000, 195}},
     {"main", "fraFullBrand", {23, 5400, 10065, 650}},
-    {"main", "fraFullBrand/lblFullBrand", {120, 165, 0, 0}},
+    {"main", "fraFullBrand/lblFullBrand", {120, 165, 9825, 450}},
     {"main", "CalendarPage/Label5", {240, 480, 6015, 3375}},
     {"main", "CalendarPage/Picture1", {7440, 600, 1350, 1350}},
     {"main", "CalendarPage/cmdMonthBack", {7020, 2280, 400, 400}},
@@ -186,7 +186,7 @@ const Placement Placements[] = {
     {"result", "Label1", {4125, 720, 2880, 1290}},
     {"result", "MV", {4125, 2025, 2880, 2310}},
     {"result", "fraFullBrand", {-15, 4400, 7185, 855}},
-    {"result", "fraFullBrand/lblCobrand", {120, 160, 0, 0}},
+    {"result", "fraFullBrand/lblCobrand", {120, 160, 6945, 660}},
     {"result", "cmdBack", {120, 6480, 2880, 375}},
 };
 

@@ -153,8 +153,8 @@ private Q_SLOTS:
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(days);
         QStringList names;
         for (int index = 0; index < table->childCount(); ++index) {
-            if (QAccessibleInterface* day = table->child(index))
-                names.append(day->text(QAccessible::Name));
+            if (QAccessibleInterface* day = table->child(index)) // and found again at its index
+                names.append(table->indexOfChild(day) == index ? day->text(QAccessible::Name) : "?");
         }
         QLocale::setDefault(QLocale::system());
         for (const char* name : {"Friday, 2 February 2007, festival: IMBOLC",
