@@ -45,11 +45,11 @@ private Q_SLOTS:
         QWidget window;
         // Two rows, to see that each row is laid out on its own.
         TabControl tabs(6, 3, 20, &window);
-        tabs.setTabWidthsFollowCaptions(true);
         tabs.setGeometry(0, 0, 330, 200);
         for (int index = 0; index < 6; ++index)
             tabs.setTabCaption(index, index < 3 ? captions[index] : QStringLiteral("Ogmios"));
         window.show();
+        tabs.setTabWidthsFollowCaptions(true); // takes effect at once, on a control already shown
         for (int row = 0; row < 2; ++row) {
             // Edge to edge across the whole row, row under row.
             QCOMPARE(tabs.tabButton(row * 3)->geometry().topLeft(), QPoint(0, row * 20));
