@@ -23,11 +23,16 @@ COPY = WORK / "tree"
 # The copy's own build folder, configured by the main preset: the same options as the main
 # test pass and, seen from the copy, the same relative paths, so ccache serves unchanged files.
 BUILD = COPY / "build" / "test"
-# But unoptimized, without debug information and linked by gold: a mutant's cost is nearly all
-# one file's compilation and the relinking of every unit test program, and these make both
-# several times quicker. What the tests see does not depend on either.
+# But unoptimized, without debug information, linked by gold and with the layers as shared
+# libraries that the test programs are not relinked against when one changes: a mutant's cost
+# is then one file's compilation and one library's link, not the relinking of every unit test
+# program. What the tests see does not depend on any of these.
 QUICK_BUILD = ["-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
-               "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold"]
+               "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold", "-DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=gold",
+               "-DVELLORAN_SHARED_LAYERS=ON", "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON"]
+# Mutants that cannot change what the program does, each with why: not built, and counted
+# neither way.
+EQUIVALENT = Path(__file__).resolve().parent / "equivalent.txt"
 
 GEOMETRY_CALLS = (
     "setGeometry", "resize", "move", "setFixedSize", "setFixedWidth", "setFixedHeight",
@@ -65,6 +70,26 @@ class Mutant:
         end = max(0, end - 20)
         cut = lambda s: ("…" if start else "") + s[start:len(s) - end] + ("…" if end else "")
         return f"`{cut(old)}` → `{cut(new)}`"
+
+    def key(self):
+        """The mutant as the equivalents file names it: place by text, not by line number."""
+        after = "(dropped)" if self.after is None else self.after.strip()
+        return (self.path, self.before.strip(), after)
+
+
+def equivalent_mutants():
+    """key -> why, from the equivalents file: blocks of path, line before, line after, why."""
+    known = {}
+    blocks = EQUIVALENT.read_text(encoding="utf-8").split("\n\n")
+    for block in blocks:
+        lines = [line for line in block.split("\n") if line and not line.startswith("#")]
+        if not lines:
+            continue
+        if len(lines) != 4:
+            raise SystemExit(f"{EQUIVALENT}: a block needs path, before, after and why: {lines}")
+        path, before, after, why = (line.strip() for line in lines)
+        known[(path, before, after)] = why
+    return known
 
 
 def masked_lines(text):
@@ -268,7 +293,7 @@ def run_unit_suite(log):
 
 STARTED = None
 MUTATED = {}  # path in the copy -> original bytes, while a mutant is in place
-TALLY = {"killed": 0, "survived": 0, "did not compile": 0}
+TALLY = {"killed": 0, "survived": 0, "did not compile": 0, "equivalent": 0}
 
 
 def restore():
@@ -279,11 +304,13 @@ def restore():
 
 def summary(seed, started):
     killed, survived, broken = TALLY["killed"], TALLY["survived"], TALLY["did not compile"]
+    equivalent = TALLY["equivalent"]
     compiled = killed + survived
     score = 100.0 * killed / compiled if compiled else 0.0
-    return (f"seed {seed}: {compiled + broken} mutants, {compiled} compiled, {killed} killed, "
-            f"{survived} survived, {broken} did not compile: score {score:.0f} % "
-            f"({killed}/{compiled}) in {time.monotonic() - started:.0f} s")
+    return (f"seed {seed}: {compiled + broken + equivalent} mutants, {equivalent} equivalent, "
+            f"{compiled} compiled, {killed} killed, {survived} survived, {broken} did not "
+            f"compile: score {score:.0f} % ({killed}/{compiled}) in "
+            f"{time.monotonic() - started:.0f} s")
 
 
 def on_signal(number, _frame):
@@ -309,14 +336,21 @@ def main():
 
     candidates = all_candidates(ARGS.only)
     if ARGS.list:
+        known = equivalent_mutants()
         for index, mutant in enumerate(candidates):
-            print(f"{index:5} {mutant.path}:{mutant.line} {mutant.operator} {mutant.change()}")
+            mark = "  (equivalent)" if mutant.key() in known else ""
+            print(f"{index:5} {mutant.path}:{mutant.line} {mutant.operator} {mutant.change()}{mark}")
         counts = {}
         for mutant in candidates:
             counts[mutant.operator] = counts.get(mutant.operator, 0) + 1
         print(f"{len(candidates)} candidates:", ", ".join(f"{k} {v}" for k, v in sorted(counts.items())))
         return 0
     chosen = random.Random(ARGS.seed).sample(candidates, min(ARGS.count, len(candidates)))
+    equivalent = equivalent_mutants()
+    if not ARGS.only:
+        # A block whose line has changed since would otherwise go unnoticed.
+        for path, before, after in set(equivalent) - {m.key() for m in candidates}:
+            print(f"{EQUIVALENT.name}: no candidate is {path}: `{before}` → `{after}`", flush=True)
 
     for number in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
         signal.signal(number, on_signal)
@@ -339,6 +373,11 @@ def main():
         try:
             for index, mutant in enumerate(chosen, start=1):
                 begun = time.monotonic()
+                if mutant.key() in equivalent:
+                    TALLY["equivalent"] += 1
+                    print(f"{index:3} {mutant.path}:{mutant.line} {mutant.operator} "
+                          f"{mutant.change()}  equivalent: {equivalent[mutant.key()]}", flush=True)
+                    continue
                 target = COPY / mutant.path
                 original = target.read_bytes()
                 lines = original.decode("utf-8").split("\n")

@@ -87,7 +87,6 @@ private Q_SLOTS:
         bool stillOpen = false;
         QVERIFY(whileOpen([&](QWidget& about) {
             auto* label = about.findChild<LinkLabel*>(link);
-            QVERIFY(label);
             QCOMPARE(label->text(), caption);
             QCOMPARE(about.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().size(),
                      DevicePixels(QSize(32, 32)));

@@ -306,6 +306,7 @@ private Q_SLOTS:
         auto* pictureOnly = new QMimeData;
         pictureOnly->setImageData(QImage(2, 2, QImage::Format_RGB32));
         clipboard->setMimeData(pictureOnly);
+        QVERIFY(!box->canPaste()); // nor offered on the context menu
         pasteEveryWay();
         QCOMPARE(box->toPlainText(), QStringLiteral("Hi "));
 

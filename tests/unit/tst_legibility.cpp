@@ -9,7 +9,6 @@
 #include "controls/FocusRing.h"
 #include "controls/FocusStyle.h"
 #include "controls/TabControl.h"
-#include "controls/Twips.h"
 #include "web/frmAbout.h"
 #include "web/frmExitScreen.h"
 
@@ -161,6 +160,7 @@ const Placement Placements[] = {
     {"main", "yearGroup/optYear(1)", {1020, 0, 800, 255}},
     {"main", "yearGroup/optYear(2)", {2040, 0, 800, 255}},
     {"main", "CalendarPage/cmdCalendar", {6600, 3505, 3240, 350}},
+    {"main", "InformationPage", {0, 0, 10200, 4600}},
     {"main", "InformationPage/Label1", {360, 600, 9405, 615}},
     {"main", "InformationPage/Label2", {360, 1395, 9405, 1575}},
     {"main", "FestiveSeasonsPage/Label3", {120, 240, 9800, 615}},
@@ -468,7 +468,9 @@ private Q_SLOTS:
                     continue;
                 QWidget* control = find(placement.path);
                 const QRect& twips = placement.twips;
-                const QRect expected = Twips::rect(twips.x(), twips.y(), twips.width(), twips.height());
+                const auto px = [](int value) { return qRound(value / 15.0); }; // halves up
+                const QRect expected(px(twips.x()), px(twips.y()), px(twips.width()),
+                                     px(twips.height()));
                 const QRect actual = !control ? QRect()
                                      : control == shown || control->objectName() == "client"
                                          ? QRect(expected.topLeft(), control->size())

@@ -158,13 +158,13 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.SSTMain()->setSelectedIndex(GroupNames.indexOf(control) + 2);
         TabControl* tabs = group(main, control);
-        QVERIFY(tabs);
         tabs->setSelectedIndex(position);
+        // Every row of entry tabs is full, edge to edge.
+        QCOMPARE(tabs->tabButton(tabs->tabCount() - 1)->geometry().right(), tabs->width() - 1);
         QCOMPARE(tabs->tabCaption(position), title);
         QCOMPARE(tabs->tabButton(position)->accessibleName(), title);
 
         const auto* page = qobject_cast<EntryGroupPage*>(tabs->parentWidget());
-        QVERIFY(page);
         QFrame* entryFrame = page->entryFrame(position);
         QCOMPARE(tabs->page(position), entryFrame);
         QLabel* text = page->entryLabel(position);
@@ -180,7 +180,6 @@ private Q_SLOTS:
             QVERIFY(text->width() >= entryFrame->width() * 9 / 10);
             return;
         }
-        QVERIFY(image);
         QVERIFY(image->isVisible());
         QCOMPARE(image->accessibleName(), title);
         QVERIFY(!text->geometry().intersects(image->geometry()));
@@ -225,7 +224,6 @@ private Q_SLOTS:
         FakeSystem system;
         frmMain& main = FormHandle<frmMain>::get();
         QLabel* danu = label(main, "lblGoddesses(4)");
-        QVERIFY(danu);
         QVERIFY(danu->text().contains(QStringLiteral("prosperity & plenty")));
         QAccessibleInterface* readOut = QAccessible::queryAccessibleInterface(danu);
         QVERIFY(readOut);
@@ -257,7 +255,6 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.SSTMain()->setSelectedIndex(mainTab);
         TabControl* tabs = group(main, control);
-        QVERIFY(tabs);
         QVERIFY(tabs->isVisible());
         QCOMPARE(tabs->rowCount(), rows);
         QCOMPARE(tabs->tabCaption(tabs->selectedIndex()), selectedAtLoad);
