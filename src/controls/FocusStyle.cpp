@@ -15,6 +15,20 @@ void FocusStyle::install()
     QApplication::setStyle(new FocusStyle);
 }
 
+QIcon FocusStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                               const QWidget* widget) const
+{
+    // Without an option the picture depends only on the style and the application's
+    // direction, which are the same for every window.
+    if (option || QGuiApplication::layoutDirection() != Qt::LeftToRight)
+        return QProxyStyle::standardIcon(standardIcon, option, widget);
+    auto kept = standardIcons.constFind(standardIcon);
+    if (kept == standardIcons.cend())
+        kept = standardIcons.insert(standardIcon,
+                                    QProxyStyle::standardIcon(standardIcon, nullptr, widget));
+    return *kept;
+}
+
 void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const
 {

@@ -403,6 +403,9 @@ private Q_SLOTS:
         }
         QCOMPARE(own.size(), 2);
         QCOMPARE(keys->keys.size(), 1);
+        // Nor a new icon for each month view's arrows, kept by the key of its own pictures.
+        const qint64 arrow = style.standardIcon(QStyle::SP_ArrowLeft).cacheKey();
+        QCOMPARE(style.standardIcon(QStyle::SP_ArrowLeft).cacheKey(), arrow);
     }
 
     // The ring as drawn into a 12 x 10 picture around (1, 1, 10, 8): two pixels on every edge,
