@@ -82,6 +82,9 @@ private Q_SLOTS:
         QVERIFY(!window.windowIcon().isNull());
         QVERIFY(!control<QLabel>(window, "picExitScreenIcon")->pixmap().isNull());
         QVERIFY(window.isVisible());
+        const QPoint offCentre =
+            window.frameGeometry().center() - window.screen()->availableGeometry().center();
+        QVERIFY(offCentre.manhattanLength() <= 12);
         QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(window.testAttribute(Qt::WA_ShowWithoutActivating));
         QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -96,8 +99,7 @@ private Q_SLOTS:
         system.draws = {0.6};
         FormHandle<frmExitScreen>::hide(); // not loaded yet: this loads it
         frmExitScreen* window = FormHandle<frmExitScreen>::loaded();
-        QVERIFY(window);
-        QVERIFY(!window->isVisible());
+        QVERIFY(window && !window->isVisible());
         control<QLineEdit>(*window, "txtName")->setText(QStringLiteral("Ann"));
 
         system.draws = {0.1};

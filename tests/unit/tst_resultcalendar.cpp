@@ -288,7 +288,6 @@ private Q_SLOTS:
         system->draws = {0.0};   // the co-brand label in front of the first main window
         FormHandle<frmStartup>::get();
         frmMain* firstMain = FormHandle<frmMain>::loaded();
-        QVERIFY(firstMain);
         firstMain->SSTMain()->setSelectedIndex(0);
         CalendarPage* page = firstMain->calendarPage();
         page->findChild<QPushButton*>(QStringLiteral("cmdMonthNext"))->click();

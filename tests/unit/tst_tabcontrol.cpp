@@ -62,6 +62,9 @@ private Q_SLOTS:
         QCOMPARE(tabs.grab().toImage().pixel(0, 199), tabs.palette().color(QPalette::Mid).rgb());
         tabs.resize(300, 200); // laid out again at its new width
         QCOMPARE(tabs.tabButton(2)->geometry().right(), 299);
+        const int narrow = tabs.tabButton(0)->widthForCaption();
+        tabs.tabButton(0)->setFont(QFont(tabs.font().family(), 30)); // measured again
+        QVERIFY(tabs.tabButton(0)->widthForCaption() > narrow);
         // Equal captions share equally.
         QVERIFY(qAbs(tabs.tabButton(3)->width() - tabs.tabButton(5)->width()) <= 2);
         if (equal)
