@@ -44,8 +44,8 @@ double FakeSystem::randomDraw()
     return draws.isEmpty() ? 0.0 : draws.takeFirst();
 }
 
-void FakeSystem::endProcess(int)
+void FakeSystem::endProcess(int exitCode)
 {
     ++endCalls;
-    events.append(QStringLiteral("end"));
+    events.append(exitCode == 0 ? QStringLiteral("end") : QStringLiteral("end %1").arg(exitCode));
 }

@@ -45,7 +45,7 @@ public:
     // What was asked.
     QList<Message> messages;
     QStringList openedAddresses;
-    QStringList events;                 // "message:<text>", "open:<url>", "end", "seed"
+    QStringList events; // "message:<text>", "open:<url>", "end" ("end <status>" if not 0), "seed"
     int seeds = 0;
     int endCalls = 0;
 

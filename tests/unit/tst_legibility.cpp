@@ -109,8 +109,8 @@ public:
 };
 
 // Where each window's layout puts its controls, in twips (15 to the pixel), read from the window
-// down through the named controls. No size: the control sizes itself to its text and only its top
-// left is given. A window or its client area has its size given, the desktop places it.
+// down through the named controls. No height: the control sizes itself to its text and only its top
+// left (and a width, if given) is checked. A window or its client area has its size given.
 struct Placement
 {
     const char* window;
@@ -181,7 +181,7 @@ const Placement Placements[] = {
     {"main", "lblGods(9)", {120, 120, 7995, 1335}},
     {"main", "lblGoddesses(5)", {120, 120, 7995, 1575}},
     {"result", "client", {0, 0, 7155, 5250}},
-    {"result", "Label14", {990, 60, 0, 0}},
+    {"result", "Label14", {990, 60, 5190, 0}},
     {"result", "festivalArea", {150, 720, 3855, 3615}},
     {"result", "Label1", {4125, 720, 2880, 1290}},
     {"result", "MV", {4125, 2025, 2880, 2310}},
@@ -477,8 +477,8 @@ private Q_SLOTS:
                 const QRect actual = !control ? QRect()
                                      : control == shown || control->objectName() == "client"
                                          ? QRect(expected.topLeft(), control->size())
-                                     : twips.size().isEmpty() ? QRect(control->pos(), QSize(0, 0))
-                                                              : control->geometry();
+                                     : twips.height() ? control->geometry()
+                                     : QRect(control->pos(), QSize(twips.width() ? control->width() : 0, 0));
                 if (actual != expected)
                     wrong << QStringLiteral("%1 %2 at %3, %4 %5 x %6")
                                  .arg(window, placement.path)
@@ -513,7 +513,6 @@ private Q_SLOTS:
         system.draws = {draw};
         std::unique_ptr<frmAbout> about;
         QWidget* shown = show(window, about);
-        QVERIFY(shown);
         QStringList cut;
         for (const FixedText& text : FixedTexts(shown))
             cut << whatIsCut(text);
