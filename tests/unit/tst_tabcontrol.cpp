@@ -59,7 +59,7 @@ private Q_SLOTS:
                 QCOMPARE(tabs.tabButton(row * 3 + column)->x(),
                          tabs.tabButton(row * 3 + column - 1)->geometry().right() + 1);
         }
-        QCOMPARE(tabs.grab().toImage().pixel(0, 199), tabs.palette().color(QPalette::Mid).rgb());
+        QCOMPARE(tabs.grab().toImage().pixel(329, 199), tabs.palette().color(QPalette::Mid).rgb());
         tabs.resize(300, 200); // laid out again at its new width
         QCOMPARE(tabs.tabButton(2)->geometry().right(), 299);
         const int narrow = tabs.tabButton(0)->widthForCaption();
