@@ -427,6 +427,19 @@ private Q_SLOTS:
                     QVERIFY2(image.pixelColor(x, y) == (expected[y][x] == '#' ? ring : background),
                              qPrintable(QStringLiteral("%1, %2 on %3").arg(x).arg(y).arg(background.name())));
         }
+        // Around a push button, as near its right edge as its left.
+        QStyleOptionButton button;
+        button.rect = QRect(0, 0, 30, 20);
+        button.state = QStyle::State_HasFocus | QStyle::State_Enabled;
+        button.palette = QApplication::style()->standardPalette();
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        FocusStyle().drawControl(QStyle::CE_PushButton, &button, &painter);
+        QString middle;
+        for (int x = 0; x < 40; ++x)
+            middle += image.pixelColor(x, 10) == Qt::black ? '#' : '.';
+        QCOMPARE(middle, QStringLiteral(".##........................##..........."));
     }
 
     // Every control of every window where the layout puts it and in its colours.
