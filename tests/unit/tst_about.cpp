@@ -47,11 +47,10 @@ private Q_SLOTS:
             seen = &about;
             auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
             QVERIFY(ok->isDefault());
-            QWidget* target = about.focusWidget() ? about.focusWidget() : &about;
-            QCOMPARE(target, ok);
+            QCOMPARE(about.focusWidget(), ok);
             switch (way) {
-            case 0: QTest::keyClick(target, Qt::Key_Return); break;
-            case 1: QTest::keyClick(target, Qt::Key_Escape); break;
+            case 0: QTest::keyClick(ok, Qt::Key_Return); break;
+            case 1: QTest::keyClick(ok, Qt::Key_Escape); break;
             case 2: about.close(); break;
             case 4:
                 about.findChild<LinkLabel*>(QStringLiteral("lblHomePage"))->setFocus(Qt::TabFocusReason);

@@ -155,8 +155,7 @@ private Q_SLOTS:
                                      "txtMessage"}));
         // The message box lies outside its frame: reachable, never seen.
         auto* message = control<QPlainTextEdit>(window, "txtMessage");
-        QVERIFY(message->isVisible());
-        QVERIFY(!message->geometry().intersects(message->parentWidget()->rect()));
+        QVERIFY(message->isVisible() && !message->geometry().intersects(message->parentWidget()->rect()));
         QCOMPARE(message->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     }
 

@@ -97,7 +97,6 @@ private Q_SLOTS:
             action->trigger();
         } else {
             auto* label = main.findChild<LinkLabel*>(control);
-            QVERIFY(label);
             main.fullBrandFrame()->bringToFront(label == main.fullBrandFrame()->lblCobrand()
                                                     ? label
                                                     : main.fullBrandFrame()->lblFullBrand());

@@ -38,7 +38,6 @@ QLabel* label(const frmMain& main, const QString& name)
 
 void verifyText(const QLabel* label, const QString& opening, int length)
 {
-    QVERIFY(label);
     const QString text = label->text();
     QVERIFY2(text.startsWith(opening), qPrintable(text.left(opening.size() + 20)));
     // As long as described, or somewhat shorter where Verdana needs the room.
@@ -202,10 +201,8 @@ private Q_SLOTS:
         QLabel* label4 = label(main, "Label4");
         verifyText(label1, "The term Pagan is taken from the Latin word 'Paganus'", 260);
         verifyText(label2, "The oldest known religion to humanity is Paganism.", 722);
-        verifyText(label3, label1->text(), 260);
         QCOMPARE(label3->text(), label1->text());
 
-        QVERIFY(label4);
         QCOMPARE(label4->text(), QStringLiteral("The following is the list of Pagan Festivals:"));
         QCOMPARE(label4->height(), label4->sizeHint().height()); // one line
         QVERIFY(label4->width() >= label4->fontMetrics().horizontalAdvance(label4->text()));
@@ -252,7 +249,6 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.SSTMain()->setSelectedIndex(mainTab);
         TabControl* tabs = group(main, control);
-        QVERIFY(tabs->isVisible());
         QCOMPARE(tabs->rowCount(), rows);
         QCOMPARE(tabs->tabCaption(tabs->selectedIndex()), selectedAtLoad);
 

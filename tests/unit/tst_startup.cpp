@@ -49,8 +49,7 @@ private Q_SLOTS:
         frmStartup& startup = FormHandle<frmStartup>::get();
 
         frmMain* main = FormHandle<frmMain>::loaded();
-        QVERIFY(main);
-        QVERIFY(main->isVisible());
+        QVERIFY(main && main->isVisible());
         QVERIFY(!startup.isVisible());
         QVERIFY(FormRegistry::isLoaded(&startup));
         QCOMPARE(system.seeds, 1);
@@ -109,8 +108,7 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(main.isNull()); // destroyed, not hidden: the next use loads it afresh
         frmExitScreen* exitWindow = FormHandle<frmExitScreen>::loaded();
-        QVERIFY(exitWindow);
-        QVERIFY(exitWindow->isVisible());
+        QVERIFY(exitWindow && exitWindow->isVisible());
         QVERIFY(!FormHandle<frmStartup>::loaded()->isVisible());
         QCOMPARE(system.endCalls, 0); // still running
 
