@@ -2,8 +2,9 @@
 # Installs the Debian packages that the build (and, with --test, the tests; with
 # --windows, the Windows build; with --art, rendering the artwork and measuring it; with
 # --release, the release check; with --debian, building the Debian package and checking it with
-# lintian, autopkgtest and reprotest) need, but only those that are missing. Runs as root, or
-# through sudo where it exists.
+# lintian, autopkgtest and reprotest; with --debian13, making the Debian 13 root) need, but only
+# those that are missing. The names are the same on Debian 12 and 13. Runs as root, or through
+# sudo where it exists.
 set -euo pipefail
 
 packages=(cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
@@ -11,7 +12,7 @@ packages=(cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts
 bare_packages=()
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi
-               python3 appstream openbox x11-xserver-utils clang clang-format libclang-rt-14-dev libxcb1-dev
+               python3 appstream openbox x11-xserver-utils clang clang-format libclang-rt-dev libxcb1-dev
                mutter xwayland weston qt6-wayland wmctrl man-db valgrind)
     # Orca alone: its recommends would bring speech synthesis and a desktop's worth more.
     # debhelper builds the Debian package in the main pass, lintian checks it.
@@ -29,6 +30,11 @@ if [[ "${1:-}" == "--windows" ]]; then
     # program's windows whether it still answers.
     bare_packages+=(ninja-build dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                     wine64 wine fonts-wine nsis icoutils unzip python3-xlib)
+fi
+
+if [[ "${1:-}" == "--debian13" ]]; then
+    # The Debian 13 test pass (scripts/test-debian13.sh) makes its root with mmdebstrap.
+    bare_packages+=(mmdebstrap)
 fi
 
 if [[ "${1:-}" == "--release" ]]; then

@@ -238,8 +238,11 @@ namespace {
 
 QAccessibleInterface* monthViewFor(const QString& className, QObject* object)
 {
-    // The days of a month view: Qt's own class inside QCalendarWidget.
-    if (className == QLatin1String("QCalendarView"))
+    // The days of a month view: Qt's own table inside QCalendarWidget. It is asked for as a
+    // QTableView, the class it names while it is being built: Qt 6.8 makes the interface
+    // then (Qt 6.4 only when a screen reader first asks) and keeps it.
+    if (className == QLatin1String("QTableView")
+        && qobject_cast<QCalendarWidget*>(object->parent()))
         return new MonthViewAccessible(static_cast<QTableView*>(object));
     return nullptr;
 }

@@ -39,6 +39,13 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 void ReadAsDialog(QWidget* window)
 {
     window->setProperty(DialogRoleProperty, true);
+    // Qt 6.8 makes a widget's interface whenever it reports a change, even with no screen
+    // reader listening and while the widget is still being built; Qt 6.4 waits for the first
+    // question. An interface made before the window said how it reads is dropped, so that the
+    // next question meets the factory above.
+    QAccessibleInterface* early = QAccessible::queryAccessibleInterface(window);
+    if (early && early->role() != QAccessible::Dialog)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
 }
 
 void InstallAccessibilityFactory()

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The Debian 13 test pass: the main pass's build (warnings as errors) and its whole suite of
+# unit, widget and end-to-end tests, run inside a Debian 13 ("trixie") root with its Qt 6.8,
+# GCC 14, mutter, weston and Orca.
+#   1. The root is made with mmdebstrap from Debian's archive, then scripts/setup.sh --test runs
+#      in it, as a user's first run would. It is kept as a tarball in
+#      ${XDG_CACHE_HOME:-~/.cache}/velloran, keyed by the setup script that names its packages,
+#      and made again only when that changes.
+#   2. Each run unpacks it into a fresh folder, mounts /proc, /sys and /dev there, copies the
+#      source in (without builds), and runs the README's setup, the build and CTest as root.
+# Needs root (chroot and mounts), about 6 GB of disk while it runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+project=$PWD
+suite=trixie
+mirror=http://deb.debian.org/debian
+
+scripts/setup.sh --debian13
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/velloran
+key=$( (echo "$suite $mirror"; cat scripts/setup.sh) | sha1sum | cut -c1-12)
+root_tar=$cache/debian13-root-$key.tar
+mkdir -p "$cache"
+
+if [[ ! -e $root_tar ]]; then
+    echo "Making the Debian 13 root into $root_tar (about ten minutes)"
+    rm -f "$cache"/debian13-root-*.tar "$cache"/debian13-root-*.tar.part
+    nice mmdebstrap --variant=apt --format=tar --include=ca-certificates --skip=check/empty \
+        --customize-hook='mkdir -p "$1/root/velloran-setup"' \
+        --customize-hook="copy-in $project/scripts/setup.sh /root/velloran-setup" \
+        --customize-hook='chroot "$1" env DEBIAN_FRONTEND=noninteractive bash /root/velloran-setup/setup.sh --test' \
+        --customize-hook='rm -rf "$1/root/velloran-setup"' \
+        "$suite" "$root_tar.part" "$mirror"
+    mv "$root_tar.part" "$root_tar" # an interrupted run is not taken for a whole root
+fi
+
+work=$(mktemp -d "${TMPDIR:-/var/tmp}/velloran-debian13.XXXXXX")
+root=$work/root
+mounts=()
+cleanup() {
+    local i
+    for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
+        umount -R "${mounts[i]}" 2>/dev/null || umount -lR "${mounts[i]}" 2>/dev/null || true
+    done
+    rm -rf --one-file-system "$work"
+}
+trap cleanup EXIT
+mkdir -p "$root"
+tar -xf "$root_tar" -C "$root"
+mount_in() { # type-or-bind source target
+    if [[ $1 == bind ]]; then
+        mount --rbind "$2" "$root/$3"
+        mount --make-rslave "$root/$3"
+    else
+        mount -t "$1" "$2" "$root/$3"
+    fi
+    mounts+=("$root/$3")
+}
+mount_in proc proc proc
+mount_in bind /sys sys
+mount_in bind /dev dev
+mount_in tmpfs tmpfs tmp
+mount_in tmpfs tmpfs run
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+mkdir -p "$root/src/velloran"
+# The work tree as it is, uncommitted changes included, without the host's builds.
+tar -C "$project" --exclude=./build -cf - . | tar -C "$root/src/velloran" -xf -
+
+chroot "$root" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
+    ${VELLORAN_RANDOM_SEED:+VELLORAN_RANDOM_SEED=$VELLORAN_RANDOM_SEED} \
+    ${VELLORAN_RANDOM_SECONDS:+VELLORAN_RANDOM_SECONDS=$VELLORAN_RANDOM_SECONDS} \
+    bash -c 'set -e; cd /src/velloran; scripts/setup.sh --test
+             echo "Debian $(cat /etc/debian_version), Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev)"
+             cmake --preset main >/dev/null
+             cmake --build --preset main --parallel "$(nproc)"
+             ctest --preset main'
