@@ -7,7 +7,9 @@
 #   3. fuzz: the libFuzzer targets (clang), each for a bounded number of runs;
 #   4. windows: the Windows build (scripts/build-windows.sh): the unit tests and, from its
 #      setup program, the installed program under Wine. The first run on a machine builds
-#      Qt for Windows (half an hour); later runs reuse it.
+#      Qt for Windows (half an hour); later runs reuse it;
+#   5. debian13: the main pass's build and suite inside a Debian 13 root with Qt 6.8
+#      (scripts/test-debian13.sh; needs root).
 # VELLORAN_TEST_PASSES picks passes, e.g. "main" for a quick run (default: all).
 #
 # The sanitize preset's options: leaks inside the system's font and accessibility
@@ -18,7 +20,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --test
-passes=${VELLORAN_TEST_PASSES:-main sanitize fuzz windows}
+passes=${VELLORAN_TEST_PASSES:-main sanitize fuzz windows debian13}
 
 run_pass() { # preset
     cmake --preset "$1" >/dev/null
@@ -37,6 +39,8 @@ for pass in $passes; do
     windows)
         scripts/build-windows.sh --tests
         ctest --test-dir build/windows --output-on-failure --timeout 600 ;;
+    debian13)
+        scripts/test-debian13.sh ;;
     *)
         echo "unknown test pass: $pass" >&2; exit 2 ;;
     esac

@@ -23,7 +23,9 @@ JSON
     >"$E2E_DIR/orca.log" 2>&1 &
 ORCA_PID=$!
 E2E_PIDS+=("$ORCA_PID")
-retry 300 grep -q "ORCA: Starting registry" "$SPOKEN" 2>/dev/null || fail "Orca did not start"
+# Orca 43 logs its start as "Starting registry", Orca 48 as "Starting Atspi main event loop".
+retry 300 grep -qE "ORCA: Starting (registry|Atspi main event loop)" "$SPOKEN" 2>/dev/null ||
+    fail "Orca did not start"
 
 MARK=0
 # What Orca said since the last key.

@@ -12,7 +12,8 @@ the lines of a second copy that has ended are skipped.
 import re
 import sys
 
-REQUEST = re.compile(r'^\[\s*[\d.]+\]\s+(xdg_\w+)@(\d+)\.(\w+)\((.*)\)\s*$')
+# An object is "xdg_toplevel@12" in libwayland 1.21 (Debian 12), "xdg_toplevel#12" from 1.23 on.
+REQUEST = re.compile(r'^\[\s*[\d.]+\]\s+(xdg_\w+)[@#](\d+)\.(\w+)\((.*)\)\s*$')
 
 skipped = [tuple(int(n) for n in span.split(":")) for span in sys.argv[2:]]
 toplevels = {}
@@ -25,7 +26,7 @@ with open(sys.argv[1], errors="replace") as log:
             continue  # events the compositor sends start with "->"
         interface, number, request, arguments = found.groups()
         if interface == "xdg_surface" and request == "get_toplevel":
-            toplevels[re.search(r'xdg_toplevel@(\d+)', arguments).group(1)] = {
+            toplevels[re.search(r'xdg_toplevel[@#](\d+)', arguments).group(1)] = {
                 "title": "", "parent": None}
         elif interface == "xdg_toplevel" and number in toplevels:
             if request == "destroy":
@@ -33,7 +34,7 @@ with open(sys.argv[1], errors="replace") as log:
             elif request == "set_title":
                 toplevels[number]["title"] = arguments.strip('"')
             elif request == "set_parent":
-                parent = re.search(r'xdg_toplevel@(\d+)', arguments)
+                parent = re.search(r'xdg_toplevel[@#](\d+)', arguments)
                 toplevels[number]["parent"] = parent.group(1) if parent else None
 
 for window in toplevels.values():
