@@ -97,9 +97,7 @@ int LockIn(int folder, const char* name, bool& busy)
         const int file =
             ::openat(folder, name, O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
                      S_IRUSR | S_IWUSR);
-        struct stat opened
-        {
-        };
+        struct stat opened;
         if (file >= 0 && ::fstat(file, &opened) == 0 && S_ISREG(opened.st_mode)
             && opened.st_uid == user) {
             if (::flock(file, LOCK_EX | LOCK_NB) == 0)
@@ -114,9 +112,7 @@ int LockIn(int folder, const char* name, bool& busy)
         // folder, a link): the folder is the user's alone, so it goes, and the
         // next round makes the file. A file of the user's own that cannot be
         // opened is left alone; after the last round the start goes on unguarded.
-        struct stat named
-        {
-        };
+        struct stat named;
         if (::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0
             && !(S_ISREG(named.st_mode) && named.st_uid == user))
             ::unlinkat(folder, name, S_ISDIR(named.st_mode) ? AT_REMOVEDIR : 0);
@@ -146,9 +142,7 @@ bool SingleInstanceLock::acquire()
         ::open(folderPath.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (folder < 0)
         return true;
-    struct stat status
-    {
-    };
+    struct stat status;
     bool busy = false;
     if (::fstat(folder, &status) == 0 && status.st_uid == ::geteuid()
         && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0)
