@@ -3,6 +3,7 @@
 #include "app/frmStartup.h"
 #include "controls/AccessibilityFactory.h"
 #include "controls/FocusStyle.h"
+#include "platform/DesktopStart.h"
 
 #include <QApplication>
 
@@ -30,7 +31,9 @@ bool preferX11WhereOffered()
 int main(int argc, char* argv[])
 {
     const bool chosenX11 = preferX11WhereOffered();
+    DesktopStart::watch();
     QApplication application(argc, argv);
+    DesktopStart::done();
     // The browser and anything else the program starts choose their own.
     if (chosenX11)
         qunsetenv("QT_QPA_PLATFORM");

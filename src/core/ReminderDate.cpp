@@ -9,6 +9,13 @@ namespace {
 constexpr char16_t Quote = u'\'';
 const QString IsoFormat = QStringLiteral("yyyy-MM-dd");
 
+// Locales whose dates the program may have written in an earlier start, when the
+// user's locale was another (a terminal under C, a desktop session under the
+// user's own). Where a text could be two of them ("10/11/2026"), the first wins.
+constexpr const char* EarlierLocales[] = {"C",     "en_US", "en_GB", "de_DE", "fr_FR",
+                                          "es_ES", "it_IT", "pt_BR", "nl_NL", "pl_PL",
+                                          "sv_SE", "ru_RU", "ja_JP", "zh_CN", "ko_KR"};
+
 // Qt puts a two-digit year into the 1900s; move it to the year with the same two
 // last digits that lies within 50 years of today.
 QDate IntoCenturyAround(const QDate& date, const QDate& today)
@@ -81,7 +88,18 @@ QDate fromText(const QString& text, const QLocale& locale, const QDate& today)
         if (date.isValid())
             return IntoCenturyAround(date, today);
     }
-    return QDate::fromString(text, IsoFormat);
+    date = QDate::fromString(text, IsoFormat);
+    if (date.isValid())
+        return date;
+    // Only what the program writes in that locale, to the letter: "09/12/2026" is
+    // no en_US date (that would be "9/12/2026") but en_GB's 9 December.
+    for (const char* name : EarlierLocales) {
+        const QLocale earlier(QString::fromLatin1(name));
+        date = earlier.toDate(text, withFullYear(earlier.dateFormat(QLocale::ShortFormat)));
+        if (date.isValid() && toText(date, earlier) == text)
+            return date;
+    }
+    return {};
 }
 
 } // namespace ReminderDate

@@ -15,7 +15,9 @@ namespace ReminderDate {
 QString toText(const QDate& date, const QLocale& locale);
 
 // The date a stored text stands for under locale; invalid when the text is
-// not a date. A two-digit year is taken to be the one nearest to today.
+// not a date. A two-digit year is taken to be the one nearest to today. A text
+// that locale cannot read is still a date if the program wrote it so in one of
+// the common locales, the C locale's included: the user's locale may change.
 QDate fromText(const QString& text, const QLocale& locale, const QDate& today);
 
 // A date format with each two-digit year ("yy") made four digits; quoted literal text

@@ -1,62 +1,165 @@
 #include "platform/SingleInstanceLock.h"
 
-#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+
+#include <memory>
+#include <string>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <sddl.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 SingleInstanceLock::SingleInstanceLock(QString path) : lockFilePath(std::move(path)) {}
 
-bool SingleInstanceLock::acquire()
+#ifdef Q_OS_WIN
+
+namespace {
+
+// The user's security id as text ("S-1-5-21-..."); empty where it cannot be read.
+QString UserSid()
 {
-    if (held)
-        return true;
-    QDir().mkpath(QFileInfo(lockFilePath).absolutePath());
-    lock = std::make_unique<QLockFile>(lockFilePath);
-    // Never stale by age: a copy may run for weeks. A lock whose owner died is
-    // still found stale, because QLockFile checks whether its process lives.
-    lock->setStaleLockTime(0);
-    held = lock->tryLock(0);
-    if (!held && lock->error() == QLockFile::LockFailedError && lockFileIsUnreadableAndOld()) {
-        // QLockFile only judges a lock it can read; a damaged one would lock the
-        // user out for good. A fresh unreadable file may be a copy starting right
-        // now that has not written its details yet, so only an old one is removed.
-        lock->removeStaleLockFile();
-        held = lock->tryLock(0);
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return {};
+    QString text;
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    const auto buffer = std::make_unique<char[]>(size);
+    wchar_t* sid = nullptr;
+    if (size > 0 && GetTokenInformation(token, TokenUser, buffer.get(), size, &size)
+        && ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.get())->User.Sid, &sid)) {
+        text = QString::fromWCharArray(sid);
+        LocalFree(sid);
     }
-    // Only a lock that another live process holds means another copy. A lock
-    // file that cannot be made at all (a read-only, full or missing runtime
-    // folder) must not keep the user from the program: it starts unguarded.
-    return held || lock->error() != QLockFile::LockFailedError;
+    CloseHandle(token);
+    return text;
 }
 
-bool SingleInstanceLock::lockFileIsUnreadableAndOld() const
+} // namespace
+
+SingleInstanceLock::~SingleInstanceLock()
 {
-    qint64 pid = 0;
-    QString hostName, appName;
-    if (lock->getLockInfo(&pid, &hostName, &appName))
+    if (mutex)
+        CloseHandle(mutex);
+}
+
+bool SingleInstanceLock::acquire()
+{
+    if (mutex)
+        return true;
+    const QString sid = UserSid();
+    if (sid.isEmpty())
+        return true;
+    // A backslash would name another namespace; the path only has to tell locks apart.
+    const std::wstring name = QStringLiteral("Local\\Velloran-%1-%2")
+                                  .arg(sid, QString(lockFilePath).replace(u'\\', u'/'))
+                                  .toStdWString();
+    HANDLE handle = CreateMutexW(nullptr, FALSE, name.c_str());
+    // No handle at all (the name taken by an object this user may not open, a name
+    // too long) tells nothing of a copy of ours: the start goes on unguarded.
+    if (!handle)
+        return true;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(handle);
         return false;
-    const QFileInfo info(lockFilePath);
-    constexpr qint64 settleMs = 10'000;
-    return info.exists()
-           && qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > settleMs;
+    }
+    mutex = handle;
+    return true;
 }
 
 QString SingleInstanceLock::defaultLockFilePath()
 {
-    // The runtime folder is per user; the temporary folder is the fallback where
-    // there is none, with the user's name to keep users apart. Windows has none:
-    // Qt names the home folder there, which is no place for a lock file.
-#ifdef Q_OS_WIN
-    QString folder;
-#else
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-#endif
-    QString name = QStringLiteral("velloran.lock");
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-        QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-        name = QStringLiteral("velloran-%1.lock").arg(user);
-    }
-    return QDir(folder).filePath(name);
+    return QStringLiteral("velloran.lock");
 }
+
+#else
+
+namespace {
+
+// The descriptor holding the lock on name in folder; -1 without it, with busy
+// set where another process holds it.
+int LockIn(int folder, const char* name, bool& busy)
+{
+    const uid_t user = ::geteuid();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        // flock() needs no write access, so a lock file left read-only serves;
+        // O_NONBLOCK keeps a pipe planted in its place from holding up the start.
+        const int file =
+            ::openat(folder, name, O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                     S_IRUSR | S_IWUSR);
+        struct stat opened;
+        if (file >= 0 && ::fstat(file, &opened) == 0 && S_ISREG(opened.st_mode)
+            && opened.st_uid == user) {
+            if (::flock(file, LOCK_EX | LOCK_NB) == 0)
+                return file;
+            busy = errno == EWOULDBLOCK;
+            ::close(file);
+            return -1;
+        }
+        if (file >= 0)
+            ::close(file);
+        // What is there is no lock file of this user's (another user's file, a
+        // folder, a link): the folder is the user's alone, so it goes, and the
+        // next round makes the file. A file of the user's own that cannot be
+        // opened is left alone; after the last round the start goes on unguarded.
+        struct stat named;
+        if (::fstatat(folder, name, &named, AT_SYMLINK_NOFOLLOW) == 0
+            && !(S_ISREG(named.st_mode) && named.st_uid == user))
+            ::unlinkat(folder, name, S_ISDIR(named.st_mode) ? AT_REMOVEDIR : 0);
+    }
+    return -1;
+}
+
+} // namespace
+
+SingleInstanceLock::~SingleInstanceLock()
+{
+    if (descriptor >= 0)
+        ::close(descriptor);
+}
+
+bool SingleInstanceLock::acquire()
+{
+    if (descriptor >= 0)
+        return true;
+    const QFileInfo info(lockFilePath);
+    const QByteArray folderPath = QFile::encodeName(info.absolutePath());
+    const QByteArray name = QFile::encodeName(info.fileName());
+    // A missing folder is made private; one that exists serves only if no other
+    // user owns it or may write in it, since whoever may would decide the lock.
+    ::mkdir(folderPath.constData(), S_IRWXU);
+    const int folder =
+        ::open(folderPath.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder < 0)
+        return true;
+    struct stat status;
+    bool busy = false;
+    if (::fstat(folder, &status) == 0 && status.st_uid == ::geteuid()
+        && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0)
+        descriptor = LockIn(folder, name.constData(), busy);
+    ::close(folder);
+    return !busy;
+}
+
+QString SingleInstanceLock::defaultLockFilePath()
+{
+    // The runtime folder is the user's own. Where there is none, a folder of ours
+    // in the temporary folder, named by the user's id; acquire() takes it only if
+    // the user made it, never one another user made first.
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty())
+        folder = QDir::tempPath() + QStringLiteral("/velloran-%1").arg(::geteuid());
+    return QDir(folder).filePath(QStringLiteral("velloran.lock"));
+}
+
+#endif

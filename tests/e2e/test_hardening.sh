@@ -2,7 +2,8 @@
 # A hostile environment never keeps the program from its main window: no HOME,
 # a configuration folder that cannot be written, garbage in the settings file,
 # a damaged lock file left long ago, a runtime folder that does not exist yet,
-# nowhere to make a lock file, a file named as a library in the folder it starts from.
+# nowhere to make a lock file, a file named as a library in the folder it starts from;
+# and where there is no desktop at all, it says so in one line.
 source "$(dirname "$0")/lib.sh" "$@"
 e2e_start_x
 
@@ -48,4 +49,12 @@ popd >/dev/null
 
 # No lock file can be made anywhere: that is no other copy running.
 expect_main_window "no lock possible" XDG_RUNTIME_DIR="$not_a_folder/run" TMPDIR="$not_a_folder"
+# No desktop to reach: one line that says what is missing, and status 1, not an abort.
+for case in '-u DISPLAY|, and no display is set (DISPLAY is empty): start it from a desktop session.' \
+    'DISPLAY=:4711| and could not reach the display ":4711": start it from a desktop session, or set DISPLAY to a display that runs.'; do
+    status=0
+    said=$(env ${case%%|*} "$VELLORAN_BIN" 2>&1) || status=$?
+    [[ $status -eq 1 && $said == "Velloran needs a graphical desktop${case#*|}" ]] \
+        || fail "no display (${case%%|*}): status $status, said: $said"
+done
 echo "hardening: passed"

@@ -100,8 +100,8 @@ private Q_SLOTS:
 
     void dateReadsBackInEveryLocale_data();
     void dateReadsBackInEveryLocale();
-    void twoDigitYearIsTheNearestOne_data();
-    void twoDigitYearIsTheNearestOne();
+    void textReadsAsTheDateWritten_data();
+    void textReadsAsTheDateWritten();
     void yearWidenedOutsideQuotesOnly_data();
     void yearWidenedOutsideQuotesOnly();
 
@@ -236,7 +236,7 @@ void tst_UpdateReminder::dateReadsBackInEveryLocale()
     QCOMPARE(system.messages.size(), 1);
 }
 
-void tst_UpdateReminder::twoDigitYearIsTheNearestOne_data()
+void tst_UpdateReminder::textReadsAsTheDateWritten_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
@@ -248,9 +248,20 @@ void tst_UpdateReminder::twoDigitYearIsTheNearestOne_data()
     QTest::newRow("late last century") << "en_US" << "1/5/99" << QDate(1999, 1, 5);
     QTest::newRow("some years ahead") << "en_US" << "1/5/30" << QDate(2030, 1, 5);
     QTest::newRow("four digits still read") << "de_DE" << "07.12.2026" << QDate(2026, 12, 7);
+    // Written in an earlier start under another locale, read under this one.
+    QTest::newRow("C's under en_US") << "en_US" << "9 Dec 2026" << QDate(2026, 12, 9);
+    QTest::newRow("en_US's under C") << "C" << "12/9/2026" << QDate(2026, 12, 9);
+    QTest::newRow("en_GB's under C, not en_US's") << "C" << "09/12/2026" << QDate(2026, 12, 9);
+    QTest::newRow("de_DE's under en_US") << "en_US" << "09.12.2026" << QDate(2026, 12, 9);
+    QTest::newRow("ko_KR's under de_DE") << "de_DE" << "2026. 12. 9." << QDate(2026, 12, 9);
+    QTest::newRow("ja_JP's under en_GB") << "en_GB" << "2026/12/09" << QDate(2026, 12, 9);
+    QTest::newRow("ISO under C") << "C" << "2026-12-09" << QDate(2026, 12, 9);
+    // What the locale itself reads stays as it was; what no locale writes is no date.
+    QTest::newRow("en_US reads its own way") << "en_US" << "09/12/2026" << QDate(2026, 9, 12);
+    QTest::newRow("no locale's") << "C" << "12/9/2026 12:00" << QDate();
 }
 
-void tst_UpdateReminder::twoDigitYearIsTheNearestOne()
+void tst_UpdateReminder::textReadsAsTheDateWritten()
 {
     QFETCH(QString, locale);
     QFETCH(QString, text);
