@@ -6,6 +6,7 @@
 #include "platform/DesktopStart.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 
 namespace {
 
@@ -31,6 +32,10 @@ bool preferX11WhereOffered()
 int main(int argc, char* argv[])
 {
     const bool chosenX11 = preferX11WhereOffered();
+    // Qt 6.8's Wayland platform warns at each change of focus under mutter that the
+    // compositor left a text field it had not entered (typing is not affected); nothing
+    // for a user to act on. QT_LOGGING_RULES can still turn it on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.wayland.textinput.warning=false"));
     DesktopStart::watch();
     QApplication application(argc, argv);
     DesktopStart::done();
