@@ -55,7 +55,7 @@ e2e_cleanup() {
         grep -E -A 30 "$SANITIZER_REPORT" "$log" | head -n 60 >&2
         status=1
     done
-    rm -rf "$E2E_DIR"
+    [[ -n ${E2E_KEEP:-} ]] || rm -rf "$E2E_DIR" # E2E_KEEP=1 keeps it to look into
     exit "$status"
 }
 trap e2e_cleanup EXIT

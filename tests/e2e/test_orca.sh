@@ -28,9 +28,9 @@ retry 300 grep -qE "ORCA: Starting (registry|Atspi main event loop)" "$SPOKEN" 2
     fail "Orca did not start"
 
 MARK=0
-# What Orca said since the last key, an utterance a line. Orca 48 writes the voice after it.
+# What Orca said since the last key, an utterance a line, without the voice written after it.
 said() {
-    tail -n +"$((MARK + 1))" "$SPOKEN" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)'\( {.*}\)\?$/\1/p"
+    tail -n +"$((MARK + 1))" "$SPOKEN" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \?\({.*}\)\?$/\1/p"
 }
 # Sends one key (xdotool words: key, keydown, keyup) and listens from then on.
 press() {
