@@ -190,8 +190,7 @@ const Placement Placements[] = {
     {"result", "cmdBack", {120, 6480, 2880, 375}},
 };
 
-// The colours the layout gives its windows and controls, by palette role: the fills of the controls
-// that set their own, the ink of each text. A page's fill is read off its pixels (checkShownControls).
+// The colours the layout gives its windows and controls, by palette role (a page's fill: checkShownControls).
 struct Shade
 {
     const char* window;
@@ -231,8 +230,7 @@ const Shade Shades[] = {
     {"result", "MV", QPalette::Highlight, "#1a5c96"},
 };
 
-// Each text's lettering: Verdana in points, "b"old, "u"nderlined; a label's alignment. A text that
-// shrinks to fit its box is drawn at those points or smaller, down to the pixel size given.
+// Each text's lettering: Verdana in points (or less to fit, down to fewestPixels), "b"old, "u"nderlined; alignment.
 struct Lettering
 {
     const char* window;
@@ -474,10 +472,9 @@ private Q_SLOTS:
                 const auto* label = qobject_cast<const QLabel*>(control);
                 const QFont font = control ? control->font() : QFont();
                 const QString style = QString::fromLatin1(lettering.style);
-                const bool sized = lettering.fewestPixels
-                                       ? font.pointSizeF() <= lettering.points
+                const bool sized = lettering.fewestPixels ? font.pointSizeF() <= lettering.points
                                              && QFontInfo(font).pixelSize() >= lettering.fewestPixels
-                                       : qFuzzyCompare(font.pointSizeF(), lettering.points);
+                                                          : qFuzzyCompare(font.pointSizeF(), lettering.points);
                 if (!control || font.family() != QLatin1String("Verdana") || !sized ||
                     font.bold() != style.contains(u'b') || font.underline() != style.contains(u'u') ||
                     (lettering.alignment && (!label || int(label->alignment()) != lettering.alignment ||
