@@ -210,6 +210,7 @@ const Shade Shades[] = {
     {"exit", "", QPalette::WindowText, "#000000"},
     {"exit", "Frame2", QPalette::Window, "#000080"},
     {"exit", "Frame2", QPalette::WindowText, "#ffffff"},
+    {"exit", "Frame2/txtName", QPalette::Base, "#800080"}, // the theme's, as a text box takes it
     {"exit", "Frame6", QPalette::Window, "#000080"},
     {"exit", "Check1", QPalette::Button, "#efefef"},
     {"exit", "Check1", QPalette::ButtonText, "#0000c0"},
