@@ -12,7 +12,7 @@ bare_packages=()
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi
                python3 appstream openbox x11-xserver-utils clang clang-format libclang-rt-14-dev libxcb1-dev
-               mutter xwayland weston qt6-wayland wmctrl man-db valgrind)
+               mutter xwayland weston qt6-wayland wmctrl man-db valgrind desktop-file-utils file)
     # Orca alone: its recommends would bring speech synthesis and a desktop's worth more.
     # debhelper builds the Debian package in the main pass, lintian checks it.
     bare_packages+=(orca build-essential debhelper lintian)
