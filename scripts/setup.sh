@@ -13,7 +13,8 @@ bare_packages=()
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(xvfb xauth xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi
                python3 appstream openbox x11-xserver-utils clang clang-format libclang-rt-dev libxcb1-dev
-               mutter xwayland weston qt6-wayland wmctrl man-db valgrind locales)
+               mutter xwayland weston qt6-wayland wmctrl man-db valgrind locales
+               desktop-file-utils file)
     # Orca alone: its recommends would bring speech synthesis and a desktop's worth more.
     # debhelper builds the Debian package in the main pass, lintian checks it.
     bare_packages+=(orca build-essential debhelper lintian)

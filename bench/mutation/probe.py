@@ -33,6 +33,10 @@ QUICK_BUILD = ["-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
 # Mutants that cannot change what the program does, each with why: not built, and counted
 # neither way.
 EQUIVALENT = Path(__file__).resolve().parent / "equivalent.txt"
+# Mutants in code that only another build compiles (the sanitizer build's leak check): they do
+# change what that build does, so they are not equivalent, but the unit build cannot reach them.
+# Not built either, and counted on a line of their own.
+OUT_OF_REACH = Path(__file__).resolve().parent / "out-of-reach.txt"
 
 GEOMETRY_CALLS = (
     "setGeometry", "resize", "move", "setFixedSize", "setFixedWidth", "setFixedHeight",
@@ -77,16 +81,16 @@ class Mutant:
         return (self.path, self.before.strip(), after)
 
 
-def equivalent_mutants():
-    """key -> why, from the equivalents file: blocks of path, line before, line after, why."""
+def listed_mutants(listing):
+    """key -> why, from a listing: blocks of path, line before, line after, why."""
     known = {}
-    blocks = EQUIVALENT.read_text(encoding="utf-8").split("\n\n")
+    blocks = listing.read_text(encoding="utf-8").split("\n\n")
     for block in blocks:
         lines = [line for line in block.split("\n") if line and not line.startswith("#")]
         if not lines:
             continue
         if len(lines) != 4:
-            raise SystemExit(f"{EQUIVALENT}: a block needs path, before, after and why: {lines}")
+            raise SystemExit(f"{listing}: a block needs path, before, after and why: {lines}")
         path, before, after, why = (line.strip() for line in lines)
         known[(path, before, after)] = why
     return known
@@ -293,7 +297,7 @@ def run_unit_suite(log):
 
 STARTED = None
 MUTATED = {}  # path in the copy -> original bytes, while a mutant is in place
-TALLY = {"killed": 0, "survived": 0, "did not compile": 0, "equivalent": 0}
+TALLY = {"killed": 0, "survived": 0, "did not compile": 0, "equivalent": 0, "out of reach": 0}
 
 
 def restore():
@@ -304,13 +308,14 @@ def restore():
 
 def summary(seed, started):
     killed, survived, broken = TALLY["killed"], TALLY["survived"], TALLY["did not compile"]
-    equivalent = TALLY["equivalent"]
+    equivalent, unreached = TALLY["equivalent"], TALLY["out of reach"]
     compiled = killed + survived
     score = 100.0 * killed / compiled if compiled else 0.0
-    return (f"seed {seed}: {compiled + broken + equivalent} mutants, {equivalent} equivalent, "
-            f"{compiled} compiled, {killed} killed, {survived} survived, {broken} did not "
-            f"compile: score {score:.0f} % ({killed}/{compiled}) in "
-            f"{time.monotonic() - started:.0f} s")
+    return (f"seed {seed}: {compiled + broken + equivalent + unreached} mutants, {equivalent} "
+            f"equivalent, {compiled} compiled, {killed} killed, {survived} survived, {broken} did "
+            f"not compile: score {score:.0f} % ({killed}/{compiled}) in "
+            f"{time.monotonic() - started:.0f} s\n"
+            f"seed {seed}: {unreached} out of reach of the unit build (not built, not in the score)")
 
 
 def on_signal(number, _frame):
@@ -335,10 +340,13 @@ def main():
     ARGS = parser.parse_args()
 
     candidates = all_candidates(ARGS.only)
+    # key -> (verdict, why), for the mutants that are not built.
+    listings = ((EQUIVALENT, "equivalent"), (OUT_OF_REACH, "out of reach"))
+    listed = {key: (verdict, why) for listing, verdict in listings
+              for key, why in listed_mutants(listing).items()}
     if ARGS.list:
-        known = equivalent_mutants()
         for index, mutant in enumerate(candidates):
-            mark = "  (equivalent)" if mutant.key() in known else ""
+            mark = f"  ({listed[mutant.key()][0]})" if mutant.key() in listed else ""
             print(f"{index:5} {mutant.path}:{mutant.line} {mutant.operator} {mutant.change()}{mark}")
         counts = {}
         for mutant in candidates:
@@ -346,11 +354,11 @@ def main():
         print(f"{len(candidates)} candidates:", ", ".join(f"{k} {v}" for k, v in sorted(counts.items())))
         return 0
     chosen = random.Random(ARGS.seed).sample(candidates, min(ARGS.count, len(candidates)))
-    equivalent = equivalent_mutants()
     if not ARGS.only:
         # A block whose line has changed since would otherwise go unnoticed.
-        for path, before, after in set(equivalent) - {m.key() for m in candidates}:
-            print(f"{EQUIVALENT.name}: no candidate is {path}: `{before}` → `{after}`", flush=True)
+        for listing, _ in listings:
+            for path, before, after in set(listed_mutants(listing)) - {m.key() for m in candidates}:
+                print(f"{listing.name}: no candidate is {path}: `{before}` → `{after}`", flush=True)
 
     for number in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
         signal.signal(number, on_signal)
@@ -373,10 +381,11 @@ def main():
         try:
             for index, mutant in enumerate(chosen, start=1):
                 begun = time.monotonic()
-                if mutant.key() in equivalent:
-                    TALLY["equivalent"] += 1
+                if mutant.key() in listed:
+                    verdict, why = listed[mutant.key()]
+                    TALLY[verdict] += 1
                     print(f"{index:3} {mutant.path}:{mutant.line} {mutant.operator} "
-                          f"{mutant.change()}  equivalent: {equivalent[mutant.key()]}", flush=True)
+                          f"{mutant.change()}  {verdict}: {why}", flush=True)
                     continue
                 target = COPY / mutant.path
                 original = target.read_bytes()

@@ -190,7 +190,7 @@ const Placement Placements[] = {
     {"result", "cmdBack", {120, 6480, 2880, 375}},
 };
 
-// The colours the layout gives its windows and controls, by palette role.
+// The colours the layout gives its windows and controls, by palette role (a page's fill: checkShownControls).
 struct Shade
 {
     const char* window;
@@ -210,27 +210,20 @@ const Shade Shades[] = {
     {"exit", "", QPalette::WindowText, "#000000"},
     {"exit", "Frame2", QPalette::Window, "#000080"},
     {"exit", "Frame2", QPalette::WindowText, "#ffffff"},
+    {"exit", "Frame2/txtName", QPalette::Base, "#800080"}, // the theme's, as a text box takes it
     {"exit", "Frame6", QPalette::Window, "#000080"},
     {"exit", "Check1", QPalette::Button, "#efefef"},
     {"exit", "Check1", QPalette::ButtonText, "#0000c0"},
     {"exit", "Frame6/Label3", QPalette::WindowText, "#ffffff"},
     {"exit", "Frame6/lblGoToHome", QPalette::WindowText, "#ffff00"},
     {"main", "client", QPalette::Window, "#004040"},
-    {"main", "CalendarPage", QPalette::Window, "#004040"},
     {"main", "CalendarPage/Label5", QPalette::WindowText, "#ffffff"},
     {"main", "yearGroup/optYear(0)", QPalette::Base, "#ffffff"},
     {"main", "yearGroup/optYear(0)", QPalette::Text, "#000000"},
     {"main", "yearGroup/optYear(0)", QPalette::WindowText, "#ffffff"},
-    {"main", "SSTMain", QPalette::Window, "#004040"},
     {"main", "SSTMain", QPalette::Mid, "#6ea0a0"},
-    {"main", "fraContainer(0)", QPalette::Window, "#004040"},
-    {"main", "SSTGods", QPalette::Window, "#004040"},
-    {"main", "SSTGods", QPalette::Mid, "#6ea0a0"},
-    {"main", "fraContainer(18)", QPalette::Window, "#004040"},
     {"main", "lblGods(9)", QPalette::WindowText, "#ffffff"},
     {"result", "client", QPalette::Window, "#004040"},
-    {"result", "festivalArea", QPalette::Window, "#004040"},
-    {"result", "lblDisp", QPalette::Window, "#004040"},
     {"result", "lblDisp", QPalette::WindowText, "#ffff00"},
     {"result", "Label1", QPalette::WindowText, "#ffffff"},
     {"result", "MV", QPalette::Window, "#ffffff"},
@@ -238,7 +231,7 @@ const Shade Shades[] = {
     {"result", "MV", QPalette::Highlight, "#1a5c96"},
 };
 
-// Each text's lettering: Verdana in points ("~": or less, to fit), "b"old, "u"nderlined; a label's alignment.
+// Each text's lettering: Verdana in points (or less to fit, down to fewestPixels), "b"old, "u"nderlined; alignment.
 struct Lettering
 {
     const char* window;
@@ -247,15 +240,16 @@ struct Lettering
     const char* style;
     int alignment; // 0: not a label, or not checked
     bool wraps;
+    int fewestPixels = 0;
 };
 constexpr int TopLeft = Qt::AlignLeft | Qt::AlignTop, TopMiddle = Qt::AlignHCenter | Qt::AlignTop;
 
 const Lettering Letterings[] = {
     {"about", "picIcon", 8.25, "", TopLeft, false},
     {"about", "Label2", 14.25, "b", 0, false},
-    {"about", "Label1", 8.25, "~", TopLeft, true},
-    {"about", "Label3", 8.25, "b~", TopLeft, true},
-    {"about", "lblHomePage", 8.25, "u~", 0, false},
+    {"about", "Label1", 8.25, "", TopLeft, true, 9},
+    {"about", "Label3", 8.25, "b", TopLeft, true, 10},
+    {"about", "lblHomePage", 8.25, "u", 0, false, 10},
     {"exit", "picExitScreenIcon", 8.25, "", TopLeft, false},
     {"exit", "Label2", 9.75, "b", TopLeft, true},
     {"exit", "Check1", 14.25, "", 0, false},
@@ -263,19 +257,19 @@ const Lettering Letterings[] = {
     {"exit", "Frame2/cmdSubmit", 8.25, "b", 0, false},
     {"exit", "Frame2/txtMessage", 8.25, "", 0, false},
     {"exit", "Frame6/Label3", 9, "", TopLeft, true},
-    {"exit", "Frame6/lblGoToHome", 9, "bu~", 0, false},
-    {"main", "Label14", 8.25, "bu~", TopMiddle, false},
+    {"exit", "Frame6/lblGoToHome", 9, "bu", 0, false, 9},
+    {"main", "Label14", 8.25, "bu", TopMiddle, false, 10},
     {"main", "CalendarPage/Label5", 8.25, "", TopLeft, true},
-    {"main", "CalendarPage/lblMonth", 8.25, "b~", Qt::AlignCenter, false},
+    {"main", "CalendarPage/lblMonth", 8.25, "b", Qt::AlignCenter, false, 10},
     {"main", "yearGroup/optYear(0)", 8.25, "b", 0, false},
     {"main", "CalendarPage/cmdCalendar", 8.25, "b", 0, false},
     {"main", "InformationPage/Label2", 8.25, "", TopLeft, true},
     {"main", "lblGods(9)", 9, "", TopLeft, true},
-    {"main", "fraFullBrand/lblFullBrand", 8.25, "bu~", Qt::AlignCenter, true},
-    {"result", "Label14", 8.25, "bu~", TopMiddle, true},
+    {"main", "fraFullBrand/lblFullBrand", 8.25, "bu", Qt::AlignCenter, true, 10},
+    {"result", "Label14", 8.25, "bu", TopMiddle, true, 10},
     {"result", "lblDisp", 8.25, "", TopLeft, true},
     {"result", "Label1", 8.25, "b", TopLeft, true},
-    {"result", "fraFullBrand/lblCobrand", 8.25, "bu~", Qt::AlignCenter, true},
+    {"result", "fraFullBrand/lblCobrand", 8.25, "bu", Qt::AlignCenter, true, 10},
 };
 
 } // namespace
@@ -315,6 +309,9 @@ class LegibilityTest : public QObject
                 const QModelIndex day = days->model()->index(cell / 7, cell % 7); // weekdays, six weeks
                 checkText(control, day.data().toString(), days->visualRect(day));
             }
+            // Its pages' frames fill a tab control's page area, outline and all, in the page's teal.
+            if (auto* pages = qobject_cast<TabControl*>(control))
+                QCOMPARE(grabOf(pages, QRect(0, pages->height() - 1, 1, 1)).pixelColor(0, 0).name(), "#004040");
             if (QTest::currentTestFailed())
                 return;
             if ((control->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !control->isEnabled())
@@ -446,6 +443,11 @@ private Q_SLOTS:
     void everyControlWhereItIsDescribed()
     {
         FakeSystem system;
+        // A theme of none of the layout's colours: a colour read is one the program set.
+        QPalette theme;
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            theme.setColor(QPalette::ColorRole(role), QColor(0x80, 0x00, 0x80));
+        QApplication::setPalette(theme);
         QStringList wrong;
         for (const char* window : {"main", "result", "exit", "about"}) {
             std::unique_ptr<frmAbout> about;
@@ -471,8 +473,9 @@ private Q_SLOTS:
                 const auto* label = qobject_cast<const QLabel*>(control);
                 const QFont font = control ? control->font() : QFont();
                 const QString style = QString::fromLatin1(lettering.style);
-                const bool sized = style.contains(u'~') ? font.pointSizeF() <= lettering.points
-                                                        : qFuzzyCompare(font.pointSizeF(), lettering.points);
+                const bool sized = lettering.fewestPixels ? font.pointSizeF() <= lettering.points
+                                             && QFontInfo(font).pixelSize() >= lettering.fewestPixels
+                                                          : qFuzzyCompare(font.pointSizeF(), lettering.points);
                 if (!control || font.family() != QLatin1String("Verdana") || !sized ||
                     font.bold() != style.contains(u'b') || font.underline() != style.contains(u'u') ||
                     (lettering.alignment && (!label || int(label->alignment()) != lettering.alignment ||
