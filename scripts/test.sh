@@ -37,6 +37,7 @@ run_pass() { # preset
 
 for pass in $passes; do
     echo "=== test pass: $pass"
+    started=$SECONDS
     case $pass in
     main)
         scripts/check-format.sh
@@ -51,4 +52,5 @@ for pass in $passes; do
     *)
         echo "unknown test pass: $pass" >&2; exit 2 ;;
     esac
+    echo "=== test pass: $pass passed in $((SECONDS - started)) s"
 done
