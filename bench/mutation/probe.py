@@ -58,6 +58,7 @@ class Mutant:
     operator: str
     before: str  # the whole line before
     after: str  # the whole line after, or None when the line is dropped
+    windows_only: bool = False  # inside a block that only the Windows build compiles
 
     def change(self):
         if self.after is None:
@@ -184,9 +185,23 @@ def candidates_of(path, text):
     masked = masked_lines(text)
     found = []
     previous_end = ";"
+    branches = []  # of each open #if: "windows", "other platforms" or "any"
     for number, (line, code) in enumerate(zip(lines, masked), start=1):
         stripped = code.strip()
-        add = lambda op, after: found.append(Mutant(path, number, op, line, after))
+        directive = re.match(r"#\s*(\w+)\s*(\w*)", stripped)
+        if directive:
+            word, name = directive.groups()
+            if word in ("if", "ifdef", "ifndef"):
+                windows = name == "Q_OS_WIN" and word != "if"
+                branches.append(("windows" if word == "ifdef" else "other platforms")
+                                if windows else "any")
+            elif word in ("else", "elif") and branches:
+                flipped = {"windows": "other platforms", "other platforms": "windows"}
+                branches[-1] = flipped.get(branches[-1], "any") if word == "else" else "any"
+            elif word == "endif" and branches:
+                branches.pop()
+        windows_only = "windows" in branches
+        add = lambda op, after: found.append(Mutant(path, number, op, line, after, windows_only))
         if not stripped or stripped.startswith("#"):
             continue
         for match in re.finditer(r"(?<=\s)(==|!=|<=|>=|<|>)(?=\s)", code):
@@ -327,6 +342,13 @@ def on_signal(number, _frame):
     sys.exit(128 + number)
 
 
+def verdict_of(mutant, listed):
+    """(verdict, why) for a mutant that is not built; None for one that is."""
+    if mutant.windows_only:
+        return ("out of reach", "compiled into the Windows build alone")
+    return listed.get(mutant.key())
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--seed", type=int, default=1)
@@ -346,7 +368,7 @@ def main():
               for key, why in listed_mutants(listing).items()}
     if ARGS.list:
         for index, mutant in enumerate(candidates):
-            mark = f"  ({listed[mutant.key()][0]})" if mutant.key() in listed else ""
+            mark = f"  ({verdict_of(mutant, listed)[0]})" if verdict_of(mutant, listed) else ""
             print(f"{index:5} {mutant.path}:{mutant.line} {mutant.operator} {mutant.change()}{mark}")
         counts = {}
         for mutant in candidates:
@@ -381,8 +403,8 @@ def main():
         try:
             for index, mutant in enumerate(chosen, start=1):
                 begun = time.monotonic()
-                if mutant.key() in listed:
-                    verdict, why = listed[mutant.key()]
+                if verdict_of(mutant, listed):
+                    verdict, why = verdict_of(mutant, listed)
                     TALLY[verdict] += 1
                     print(f"{index:3} {mutant.path}:{mutant.line} {mutant.operator} "
                           f"{mutant.change()}  {verdict}: {why}", flush=True)

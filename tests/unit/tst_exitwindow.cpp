@@ -9,6 +9,7 @@
 #include "web/frmExitScreen.h"
 #include "web/modHelp.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
@@ -203,6 +204,7 @@ private Q_SLOTS:
         QCOMPARE(name->text(), QStringLiteral("  Your Name ")); // emptied once the focus is in
         QCoreApplication::processEvents();
         QCOMPARE(name->text(), QString()); // placeholder, spaces aside, is emptied
+        QCOMPARE(QAccessible::queryAccessibleInterface(name)->text(QAccessible::Name), "Your Name");
         QTest::keyClicks(name, QStringLiteral("   "));
         email->setFocus(Qt::MouseFocusReason);
         QCoreApplication::processEvents();
