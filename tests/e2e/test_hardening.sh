@@ -49,6 +49,10 @@ popd >/dev/null
 
 # No lock file can be made anywhere: that is no other copy running.
 expect_main_window "no lock possible" XDG_RUNTIME_DIR="$not_a_folder/run" TMPDIR="$not_a_folder"
+
+# What Qt says while it finds the desktop is held back only until it has found one.
+E2E_LOG=startup expect_main_window "Qt's messages at the start" QT_DEBUG_PLUGINS=1
+grep -q "^qt.core.plugin.*/platforms" "$E2E_DIR/startup.log" || fail "Qt's messages at the start were lost"
 # No desktop to reach: one line that says what is missing, and status 1, not an abort.
 for case in '-u DISPLAY|, and no display is set (DISPLAY is empty): start it from a desktop session.' \
     'DISPLAY=:4711| and could not reach the display ":4711": start it from a desktop session, or set DISPLAY to a display that runs.'; do
