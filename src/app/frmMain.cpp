@@ -125,6 +125,13 @@ void frmMain::buildPages(QWidget* client)
             [this] { WindowShell::showFestivalResult(this); });
     ReferencePages::build(fraContainer(1), fraContainer(2), fraContainer(11), fraContainer(17),
                           fraContainer(30));
+    // A screen reader names a tab control as the focus enters it: the main one for what it
+    // holds, each page's entry tabs for their page.
+    mainTabs->setAccessibleName(QStringLiteral("Pages"));
+    for (int tab = 0; tab < mainTabs->tabCount(); ++tab) {
+        if (auto* entries = mainTabs->page(tab)->findChild<TabControl*>())
+            entries->setAccessibleName(QString(mainTabs->tabCaption(tab)).remove(QLatin1Char('&')));
+    }
 
     connect(mainTabs, &TabControl::Click, this, &frmMain::SSTMain_Click);
 }

@@ -22,6 +22,8 @@
 #include <QHeaderView>
 #include <QTableView>
 #include <QTextCharFormat>
+
+#include <utility>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -117,6 +119,12 @@ void frmResultCalendar::buildControls(QWidget* client)
     // date also loses its date reader when the window closes while the box is up.
     MV->setDateEditEnabled(false);
     MV->setGeometry(Twips::rect(4125, 2025, 2880, 2310));
+    // The month steps of its bar are arrows without a text: a screen reader needs their names.
+    for (const auto& [step, name] : {std::pair{"qt_calendar_prevmonth", "Previous month"},
+                                     std::pair{"qt_calendar_nextmonth", "Next month"}}) {
+        if (auto* button = MV->findChild<QWidget*>(QLatin1String(step)))
+            button->setAccessibleName(QLatin1String(name));
+    }
     shareMonthViewEvenly();
     paintMonthView();
 

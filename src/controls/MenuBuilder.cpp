@@ -10,6 +10,8 @@ namespace MenuBuilder {
 
 QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption)
 {
+    // Named as Windows names a window's menu bar, which a screen reader says when Alt enters it.
+    bar->setAccessibleName(QStringLiteral("Application"));
     QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
     menu->setObjectName(QString::fromLatin1(name));
     menu->setAccessibleName(QString::fromUtf8(caption).remove(QLatin1Char('&')));

@@ -11,7 +11,8 @@ TabControl::TabControl(int count, int perRow, int tabHeightPx, QWidget* parent)
 {
     for (int index = 0; index < count; ++index) {
         auto* tab = new TabButton(QString(), this);
-        connect(tab, &TabButton::clicked, this, [this, index] { setSelectedIndex(index); });
+        // A click puts the focus on the tab, as the arrows do, before the page it was on goes.
+        connect(tab, &TabButton::clicked, this, [this, index] { selectTab(index, true); });
         connect(tab, &TabButton::stepRequested, this, [this, index](int step) {
             const int next = index + step;
             if (next >= 0 && next < tabCount()) {
@@ -78,6 +79,11 @@ QWidget* TabControl::page(int index) const
 
 void TabControl::setSelectedIndex(int index)
 {
+    selectTab(index, false);
+}
+
+void TabControl::selectTab(int index, bool focusTab)
+{
     if (index < 0 || index >= tabCount() || index == selected)
         return;
     const int previous = selected;
@@ -86,7 +92,7 @@ void TabControl::setSelectedIndex(int index)
     selected = index;
     tabs[selected]->setSelected(true);
     setFocusProxy(tabs[selected]);
-    if (focusWasOnTabs)
+    if (focusWasOnTabs || focusTab)
         tabs[selected]->setFocus(Qt::OtherFocusReason);
     showSelectedPage();
     Q_EMIT Click(previous);

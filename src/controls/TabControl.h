@@ -53,6 +53,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Selects a tab; focusTab also gives it the focus, before the old page is hidden, so the
+    // focus never falls to whatever follows that page.
+    void selectTab(int index, bool focusTab);
     // The part of the control's width inside its parent, where the tab rows stand.
     int rowWidth() const;
     void layoutTabs();

@@ -135,6 +135,10 @@ encoded() { LC_ALL=C.UTF-8 sed "y|/0123456789|„…†‡ˆ‰Š‹Œ"$'\xc2\x8
 opened_at_least() { [[ $(wc -l <"$OPENED") -ge $1 ]]; }
 wait_for_opened() { retry 100 opened_at_least "$1"; }
 
+# The stops of the keyboard in a window, as a screen reader names them (keyboard_stops.tsv):
+# "role<TAB>name" a line, in the order Tab reaches them.
+stops() { awk -F'\t' -v window="$1" '$1 == window { print $2 "\t" $3 }' "$E2E_HERE/keyboard_stops.tsv"; }
+
 # Starts the accessibility bus and makes the program put its controls on it.
 e2e_start_accessibility() {
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

@@ -237,6 +237,12 @@ private Q_SLOTS:
         QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("cmdBack"))->isVisibleTo(&window));
         auto* band = window.findChild<FullBrandFrame*>(QStringLiteral("fraFullBrand"));
         QCOMPARE(band->frontLabel(), band->lblFullBrand());
+        // Tab goes round: the banner, the band's link, and the month view again.
+        for (QWidget* stop : QWidgetList{window.findChild<QWidget*>(QStringLiteral("Label14")),
+                                         band->lblFullBrand(), MV(window)}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(stop->hasFocus());
+        }
         const QList<QAction*> bar = window.menuBar()->actions();
         VerifyWebMenus(bar);
         QCOMPARE(MenuCaptions(bar[0]->menu()->actions()), (QStringList{"&Back", "-", "E&xit"}));

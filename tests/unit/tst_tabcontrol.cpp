@@ -3,6 +3,7 @@
 #include "controls/TabControl.h"
 
 #include <QAccessible>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -148,6 +149,16 @@ private Q_SLOTS:
         // Only the selected tab is a Tab-key stop.
         QCOMPARE(control->tabButton(0)->focusPolicy(), Qt::NoFocus);
         QVERIFY(control->tabButton(2)->focusPolicy() & Qt::TabFocus);
+        // A click on another tab takes the focus from the page it hides straight to the tab, not
+        // by way of what follows the page.
+        auto* onPage = new QPushButton(control->page(2));
+        (new QPushButton(&window))->show();
+        onPage->show();
+        onPage->setFocus();
+        QSignalSpy moves(qApp, &QApplication::focusChanged);
+        QTest::mouseClick(control->tabButton(4), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), control->tabButton(4));
+        QCOMPARE(moves.size(), 1);
         control->setSelectedIndex(5);
         QTest::keyClick(control->tabButton(5), Qt::Key_Right);
         QCOMPARE(control->selectedIndex(), 5);
