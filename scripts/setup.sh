@@ -2,7 +2,8 @@
 # Installs the Debian packages that the build (and, with --test, the tests; with
 # --windows, the Windows build; with --art, rendering the artwork and measuring it; with
 # --release, the release check; with --debian, building the Debian package and checking it with
-# lintian, autopkgtest and reprotest; with --debian13, making the Debian 13 root) need, but only
+# lintian, autopkgtest and reprotest; with --debian13, making the Debian 13 root; with --uia,
+# reading the Windows build through UI Automation there) need, but only
 # those that are missing. The names are the same on Debian 12 and 13. Runs as root, or through
 # sudo where it exists.
 set -euo pipefail
@@ -31,6 +32,12 @@ if [[ "${1:-}" == "--windows" ]]; then
     # program's windows whether it still answers.
     bare_packages+=(ninja-build dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
                     wine64 wine fonts-wine nsis icoutils unzip python3-xlib)
+fi
+
+if [[ "${1:-}" == "--uia" ]]; then
+    # The Windows screen-reader journey of the Debian 13 pass: Wine 10, whose UI Automation
+    # answers a client, and MinGW-w64 12, whose headers declare the client's interfaces.
+    bare_packages+=(wine64 wine g++-mingw-w64-x86-64-posix)
 fi
 
 if [[ "${1:-}" == "--debian13" ]]; then

@@ -8,6 +8,10 @@
 #      and made again only when that changes.
 #   2. Each run unpacks it into a fresh folder, mounts /proc, /sys and /dev there, copies the
 #      source in (without builds), and runs the README's setup, the build and CTest as root.
+#   3. The suite there also reads the Windows build's setup program through Wine 10's UI
+#      Automation (tests/e2e/windows_screen_reader.sh). It is built here first, on Debian 12,
+#      whose Qt 6.4.2 the cross build takes its tools from (scripts/build-windows.sh: no more
+#      than packing it again where the Windows pass built it).
 # Needs root (chroot and mounts), about 6 GB of disk while it runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,9 +32,18 @@ if [[ ! -e $root_tar ]]; then
         --customize-hook='mkdir -p "$1/root/velloran-setup"' \
         --customize-hook="copy-in $project/scripts/setup.sh /root/velloran-setup" \
         --customize-hook='chroot "$1" env DEBIAN_FRONTEND=noninteractive bash /root/velloran-setup/setup.sh --test' \
+        --customize-hook='chroot "$1" env DEBIAN_FRONTEND=noninteractive bash /root/velloran-setup/setup.sh --uia' \
         --customize-hook='rm -rf "$1/root/velloran-setup"' \
         "$suite" "$root_tar.part" "$mirror"
     mv "$root_tar.part" "$root_tar" # an interrupted run is not taken for a whole root
+fi
+
+windows_setup=
+if [[ $(. /etc/os-release && echo "${VERSION_CODENAME:-}") == bookworm ]]; then
+    scripts/build-windows.sh --tests
+    windows_setup=$(find build/windows -maxdepth 1 -name 'Velloran-*-win64.exe' | head -n 1)
+else
+    echo "The Windows build needs Debian 12: no Windows screen-reader journey in this run" >&2
 fi
 
 work=$(mktemp -d "${TMPDIR:-/var/tmp}/velloran-debian13.XXXXXX")
@@ -64,13 +77,19 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir -p "$root/src/velloran"
 # The work tree as it is, uncommitted changes included, without the host's builds.
 tar -C "$project" --exclude=./build -cf - . | tar -C "$root/src/velloran" -xf -
+cmake_options=()
+if [[ -n $windows_setup ]]; then
+    mkdir -p "$root/src/windows"
+    cp "$windows_setup" "$root/src/windows/"
+    cmake_options=(-DVELLORAN_WINDOWS_SETUP="/src/windows/${windows_setup##*/}")
+fi
 
 chroot "$root" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
     ${VELLORAN_RANDOM_SEED:+VELLORAN_RANDOM_SEED=$VELLORAN_RANDOM_SEED} \
     ${VELLORAN_RANDOM_SECONDS:+VELLORAN_RANDOM_SECONDS=$VELLORAN_RANDOM_SECONDS} \
-    bash -c 'set -e; cd /src/velloran; scripts/setup.sh --test
+    bash -c 'set -e; cd /src/velloran; scripts/setup.sh --test; scripts/setup.sh --uia
              echo "Debian $(cat /etc/debian_version), Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev)"
-             cmake --preset main >/dev/null
+             cmake --preset main "$@" >/dev/null
              cmake --build --preset main --parallel "$(nproc)"
-             ctest --preset main'
+             ctest --preset main' velloran "${cmake_options[@]}"

@@ -183,10 +183,9 @@ read_tree Velloran
 grep -qF $'\tText\tPlease Enter Proper Email Address\t' "$TREE" || fail "the message box's text is not read"
 press Return; focus_is Button Exit
 
-# No stop, anywhere, was nameless.
-if awk -F'\t' '$1 == "focus" && $3 == ""' "$FOCUS" | grep -q .; then
-    fail "focus went to controls with no name: $(awk -F'\t' '$1 == "focus" && $3 == ""' "$FOCUS" | cut -f2 | sort -u | tr '\n' ' ')"
-fi
+# No stop, anywhere, was nameless (an element gone by the time it was asked is not a stop).
+nameless=$(awk -F'\t' '$1 == "focus" && $2 != "Gone" && $3 == "" { print $2 }' "$FOCUS" | sort -u)
+[[ -z $nameless ]] || fail "focus went to controls with no name: $nameless"
 press alt+x
 expect_status_zero "the exit window's E&xit"
 echo "windows screen reader: passed"

@@ -90,8 +90,11 @@ long number(IUIAutomationElement* element, PROPERTYID id)
     return out;
 }
 
+// "Gone" for an element that no longer answers (a menu that closed as its focus event came).
 const char* controlTypeName(long id)
 {
+    if (id < 0)
+        return "Gone";
     static const char* const names[] = {
         "Button",    "Calendar",    "CheckBox",    "ComboBox",     "Edit",      "Hyperlink",
         "Image",     "ListItem",    "List",        "Menu",         "MenuBar",   "MenuItem",
