@@ -31,7 +31,8 @@ press() {
     MARK=$(wc -l <"$FOCUS")
     xdotool key --delay 150 "$@"
 }
-# The focus events since the last key, without the word "focus": type, name, window, its type.
+# The focus events since the last key, without the word "focus": type, name, window, its type,
+# its handle.
 focused() { tail -n +"$((MARK + 1))" "$FOCUS" | sed -n 's/^focus\t//p'; }
 # Waits up to 10 s for the focus to settle on the control of that type and name (or one of the
 # names split by "|"), in a window of that title (the main window's unless told) that UI
@@ -45,19 +46,24 @@ focus_is() {
     done
     for _ in $(seq 100); do
         for name in "${wanted[@]}"; do
-            [[ $(focused | tail -n 1) == "$name" ]] && return 0
+            [[ $(focused | tail -n 1 | cut -f1-4) == "$name" ]] && return 0
         done
         sleep 0.1
     done
     fail "the focus is not on '$2' ($1) in '${3:-Velloran v1.95}'; the events were: $(focused | cut -f1-3 | tr '\t\n' ' |')"
 }
 # Waits up to 10 s for a window to be announced by its title as it opens, and for the focus to
-# be on the control of that type and name in it. (Wine may report the window's activation after
-# the control's focus, so their order is not checked.)
+# be on the control of that type and name in that same window (by its handle: the windows share
+# titles). Wine may report the window's activation after the control's focus, so their order is
+# not checked.
 window_opens() { # title type name
-    local window=Window$'\t'$1$'\t'$1$'\t'Window control=$2$'\t'$3$'\t'$1$'\t'Window
+    local handle
     for _ in $(seq 100); do
-        focused | grep -qxF "$window" && focused | grep -qxF "$control" && return 0
+        handle=$(focused | awk -F'\t' -v w="$1" -v t="$2" -v n="$3" \
+                     '$1 == t && $2 == n && $3 == w && $4 == "Window" { h = $5 } END { print h }')
+        [[ -n $handle ]] && focused | awk -F'\t' -v w="$1" -v h="$handle" \
+            '$1 == "Window" && $2 == w && $3 == w && $4 == "Window" && $5 == h { found = 1 } END { exit !found }' \
+            && return 0
         sleep 0.1
     done
     fail "'$1' did not open with the focus on '$3' ($2); the events were: $(focused | cut -f1-3 | tr '\t\n' ' |')"
@@ -88,6 +94,10 @@ read_tree() {
     timeout 120 wine "$client" tree >"$TREE" 2>>"$E2E_DIR/uia.log" || fail "the tree of '$1' could not be read"
     [[ $(head -n 1 "$TREE" | cut -f1-3) == 0$'\t'Window$'\t'"$1" ]] \
         || fail "the window read as '$(head -n 1 "$TREE" | cut -f2-3)', not as the window '$1'"
+    # Nothing inside reads as a window of its own: a screen reader would say it entered one.
+    if awk -F'\t' '$1 > 0 && $2 == "Window"' "$TREE" | grep -q .; then
+        fail "'$1' holds a window: $(awk -F'\t' '$1 > 0 && $2 == "Window" { print $3 }' "$TREE")"
+    fi
     # Every element a screen reader may land on, and every control, says what it is.
     awk -F'\t' '$3 == "" && ($6 == 1 || $2 ~ /^(Button|Tab|TabItem|MenuBar|MenuItem|Hyperlink|CheckBox|RadioButton|Edit|Table|DataItem)$/) {
                      bad = 1; print "an unnamed " $2 " at depth " $1 > "/dev/stderr" }
@@ -116,7 +126,7 @@ press Right; focus_is RadioButton 2008
 press Left; focus_is RadioButton 2007
 
 # With no year chosen, a message box says so, read as a window of its own with its text.
-press Tab alt+c; focus_is Button OK Velloran
+press Tab alt+c; window_opens Velloran Button OK
 read_tree Velloran
 grep -qF $'\tText\tPlease Select A Year\t' "$TREE" || fail "the message box's text is not read"
 press Return; focus_is Button "Show Pagan Calendar"
@@ -164,7 +174,7 @@ press b; focus_is TabItem "Pagan Calendar"
 
 # Help > About: its OK first, then its two links.
 press alt+h; focus_is MenuItem "Online Help" Help Menu
-press a; focus_on_stop "$(stops about | head -n 1)"
+press a; window_opens "Velloran v1.95" Button OK
 read_tree "Velloran v1.95"
 tab_round about
 all_reached
@@ -173,12 +183,12 @@ press Return; focus_is TabItem "Pagan Calendar"
 # File > Exit: the exit window, each referral box by its name, and the message of a referral
 # that is not filled in.
 press alt+f; focus_is MenuItem Exit File Menu
-press x; focus_is Button Exit
+press x; window_opens "Velloran v1.95" Button Exit
 read_tree "Velloran v1.95"
 grep -qF $'\tGroup\tRefer A Friend\t' "$TREE" || fail "the referral form is not named"
 tab_round exit
 all_reached
-press alt+n; focus_is Button OK Velloran
+press alt+n; window_opens Velloran Button OK
 read_tree Velloran
 grep -qF $'\tText\tPlease Enter Proper Email Address\t' "$TREE" || fail "the message box's text is not read"
 press Return; focus_is Button Exit

@@ -2,8 +2,8 @@
 //   uia_client tree         the foreground window's tree, an element a line, in reading order:
 //                           depth, control type, name, access key, enabled, keyboard focusable
 //   uia_client focus        every focus change, a line each as it comes: the control type and
-//                           name of the focused element, then the title and control type of
-//                           the window it is in; runs until it is killed
+//                           name of the focused element, then the title, control type and
+//                           handle of the window it is in; runs until it is killed
 // Lines are tab-separated UTF-8 on standard output. A program that stops answering would keep a
 // UI Automation call waiting for ever (Wine ignores the connection time-out), so a watchdog
 // ends the client with status 3 after 20 s without an answer.
@@ -134,7 +134,8 @@ void dumpTree(IUIAutomationTreeWalker* walker, IUIAutomationElement* element, in
 }
 
 // The top-level window that holds the element: its title and control type, as a screen reader
-// names the window that the focus moved into.
+// names the window that the focus moved into, and its handle, which tells windows of one title
+// apart.
 std::string windowOf(IUIAutomation* automation, IUIAutomationTreeWalker* walker,
                      IUIAutomationElement* element)
 {
@@ -147,9 +148,10 @@ std::string windowOf(IUIAutomation* automation, IUIAutomationTreeWalker* walker,
             IUIAutomationElement* window = nullptr;
             if (root == nullptr || FAILED(automation->ElementFromHandle(root, &window)) ||
                 window == nullptr)
-                return "\t";
+                return "\t\t";
             std::string out = text(window, UIA_NamePropertyId) + '\t' +
-                              controlTypeName(number(window, UIA_ControlTypePropertyId));
+                              controlTypeName(number(window, UIA_ControlTypePropertyId)) + '\t' +
+                              std::to_string(reinterpret_cast<INT_PTR>(root));
             window->Release();
             return out;
         }
@@ -157,7 +159,7 @@ std::string windowOf(IUIAutomation* automation, IUIAutomationTreeWalker* walker,
         walker->GetParentElement(element, &parent);
         element->Release();
         if (parent == nullptr)
-            return "\t";
+            return "\t\t";
         element = parent;
     }
 }
