@@ -39,7 +39,8 @@ DWORD WINAPI watchdog(void*)
 }
 
 // Marks a stretch of UI Automation calls for the watchdog.
-struct Busy {
+struct Busy
+{
     Busy() { busySince = GetTickCount64(); }
     ~Busy() { busySince = 0; }
 };
@@ -96,13 +97,13 @@ const char* controlTypeName(long id)
     if (id < 0)
         return "Gone";
     static const char* const names[] = {
-        "Button",    "Calendar",    "CheckBox",    "ComboBox",     "Edit",      "Hyperlink",
-        "Image",     "ListItem",    "List",        "Menu",         "MenuBar",   "MenuItem",
-        "ProgressBar", "RadioButton", "ScrollBar", "Slider",       "Spinner",   "StatusBar",
-        "Tab",       "TabItem",     "Text",        "ToolBar",      "ToolTip",   "Tree",
-        "TreeItem",  "Custom",      "Group",       "Thumb",        "DataGrid",  "DataItem",
-        "Document",  "SplitButton", "Window",      "Pane",         "Header",    "HeaderItem",
-        "Table",     "TitleBar",    "Separator"};
+        "Button",      "Calendar",    "CheckBox",  "ComboBox", "Edit",     "Hyperlink",
+        "Image",       "ListItem",    "List",      "Menu",     "MenuBar",  "MenuItem",
+        "ProgressBar", "RadioButton", "ScrollBar", "Slider",   "Spinner",  "StatusBar",
+        "Tab",         "TabItem",     "Text",      "ToolBar",  "ToolTip",  "Tree",
+        "TreeItem",    "Custom",      "Group",     "Thumb",    "DataGrid", "DataItem",
+        "Document",    "SplitButton", "Window",    "Pane",     "Header",   "HeaderItem",
+        "Table",       "TitleBar",    "Separator"};
     const long index = id - UIA_ButtonControlTypeId;
     if (index >= 0 && index < static_cast<long>(sizeof names / sizeof names[0]))
         return names[index];
@@ -111,8 +112,8 @@ const char* controlTypeName(long id)
 
 std::string describe(IUIAutomationElement* element)
 {
-    return std::string(controlTypeName(number(element, UIA_ControlTypePropertyId))) + '\t' +
-           text(element, UIA_NamePropertyId);
+    return std::string(controlTypeName(number(element, UIA_ControlTypePropertyId))) + '\t'
+           + text(element, UIA_NamePropertyId);
 }
 
 // The whole tree under the root, depth first: the order in which a screen reader reads it.
@@ -146,12 +147,12 @@ std::string windowOf(IUIAutomation* automation, IUIAutomationTreeWalker* walker,
             HWND root = GetAncestor(reinterpret_cast<HWND>(static_cast<INT_PTR>(handle)), GA_ROOT);
             element->Release();
             IUIAutomationElement* window = nullptr;
-            if (root == nullptr || FAILED(automation->ElementFromHandle(root, &window)) ||
-                window == nullptr)
+            if (root == nullptr || FAILED(automation->ElementFromHandle(root, &window))
+                || window == nullptr)
                 return "\t\t";
-            std::string out = text(window, UIA_NamePropertyId) + '\t' +
-                              controlTypeName(number(window, UIA_ControlTypePropertyId)) + '\t' +
-                              std::to_string(reinterpret_cast<INT_PTR>(root));
+            std::string out = text(window, UIA_NamePropertyId) + '\t'
+                              + controlTypeName(number(window, UIA_ControlTypePropertyId)) + '\t'
+                              + std::to_string(reinterpret_cast<INT_PTR>(root));
             window->Release();
             return out;
         }
@@ -164,7 +165,8 @@ std::string windowOf(IUIAutomation* automation, IUIAutomationTreeWalker* walker,
     }
 }
 
-class FocusLogger : public IUIAutomationFocusChangedEventHandler {
+class FocusLogger : public IUIAutomationFocusChangedEventHandler
+{
 public:
     FocusLogger(IUIAutomation* automation, IUIAutomationTreeWalker* walker)
         : automation_(automation), walker_(walker)
@@ -187,8 +189,8 @@ public:
         if (sender == nullptr)
             return S_OK;
         Busy busy;
-        const std::string line = "focus\t" + describe(sender) + '\t' +
-                                 windowOf(automation_, walker_, sender) + '\n';
+        const std::string line =
+            "focus\t" + describe(sender) + '\t' + windowOf(automation_, walker_, sender) + '\n';
         std::fputs(line.c_str(), stdout);
         std::fflush(stdout);
         return S_OK;
@@ -220,9 +222,9 @@ int main(int argc, char** argv)
         // The ready-made walkers are not in every UI Automation (Wine's), the raw view's
         // condition is.
         if (FAILED(CoCreateInstance(CLSID_CUIAutomation, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_IUIAutomation, reinterpret_cast<void**>(&automation))) ||
-            FAILED(automation->get_RawViewCondition(&raw)) ||
-            FAILED(automation->CreateTreeWalker(raw, &walker))) {
+                                    IID_IUIAutomation, reinterpret_cast<void**>(&automation)))
+            || FAILED(automation->get_RawViewCondition(&raw))
+            || FAILED(automation->CreateTreeWalker(raw, &walker))) {
             std::fputs("uia: no UI Automation\n", stderr);
             return 1;
         }
@@ -231,8 +233,8 @@ int main(int argc, char** argv)
         Busy busy;
         HWND foreground = GetForegroundWindow();
         IUIAutomationElement* window = nullptr;
-        if (foreground == nullptr || FAILED(automation->ElementFromHandle(foreground, &window)) ||
-            window == nullptr) {
+        if (foreground == nullptr || FAILED(automation->ElementFromHandle(foreground, &window))
+            || window == nullptr) {
             std::fputs("uia: no foreground window\n", stderr);
             return 1;
         }
