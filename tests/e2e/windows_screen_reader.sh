@@ -163,9 +163,11 @@ press Left; focus_is DataItem "Sunday, 30 December 2007"
 press Page_Down; focus_is DataItem "Wednesday, 30 January 2008"
 press Page_Up; focus_is DataItem "Sunday, 30 December 2007"
 press Up; focus_is DataItem "Sunday, 23 December 2007, festival: Yuletide Tree and Elder Festival"
-# Tab goes round: the banner, the band's link, and back to the day.
-press Tab; focus_on_stop "$(stops main | tail -n 1)"
-press Tab; focus_on_stop "$(stops main | tail -n 2 | head -n 1)"
+# Tab goes round the links and back to the day.
+mapfile -t result_stops < <(stops result)
+for stop in "${result_stops[@]}"; do
+    press Tab; focus_on_stop "$stop"
+done
 press Tab; focus_is DataItem "Sunday, 23 December 2007, festival: Yuletide Tree and Elder Festival"
 all_reached
 
