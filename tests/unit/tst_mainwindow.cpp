@@ -146,6 +146,13 @@ private Q_SLOTS:
         QCOMPARE(tabs->rowCount(), 1);
         for (int tab = 0; tab < 6; ++tab)
             QCOMPARE(tabs->tabCaption(tab), expected[tab]);
+        // What a screen reader names as the focus enters the tabs, or Alt the menu bar.
+        const auto name = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(tabs), QStringLiteral("Pages"));
+        QCOMPARE(name(tabs->page(3)->findChild<TabControl*>()), QStringLiteral("Pagan Elements"));
+        QCOMPARE(name(main.menuBar()), QStringLiteral("Application"));
         // The control reaches past the 674 px window as described; its row of tabs,
         // with the right border of the last, stays inside whichever tab is selected.
         QCOMPARE(tabs->width(), 683);

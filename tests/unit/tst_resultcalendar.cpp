@@ -237,6 +237,9 @@ private Q_SLOTS:
         QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("cmdBack"))->isVisibleTo(&window));
         auto* band = window.findChild<FullBrandFrame*>(QStringLiteral("fraFullBrand"));
         QCOMPARE(band->frontLabel(), band->lblFullBrand());
+        QCOMPARE(QAccessible::queryAccessibleInterface(MV(window)->findChild<QWidget*>(QStringLiteral("qt_calendar_nextmonth")))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Next month"));
         // Tab goes round: the banner, the band's link, and the month view again.
         for (QWidget* stop : QWidgetList{window.findChild<QWidget*>(QStringLiteral("Label14")),
                                          band->lblFullBrand(), MV(window)}) {
