@@ -34,6 +34,10 @@ press() {
 # The focus events since the last key, without the word "focus": type, name, window, its type,
 # its handle.
 focused() { tail -n +"$((MARK + 1))" "$FOCUS" | sed -n 's/^focus\t//p'; }
+# The control that has the focus since the last key: the last event but for a window's own (Wine
+# may report a window's activation after the focus it gives back to a control) and an element's
+# that was gone by the time it was asked (a menu closing).
+settled() { focused | awk -F'\t' '$1 != "Window" && $1 != "Gone"' | tail -n 1; }
 # Waits up to 10 s for the focus to settle on the control of that type and name (or one of the
 # names split by "|"), in a window of that title (the main window's unless told) that UI
 # Automation knows as a window.
@@ -46,7 +50,7 @@ focus_is() {
     done
     for _ in $(seq 100); do
         for name in "${wanted[@]}"; do
-            [[ $(focused | tail -n 1 | cut -f1-4) == "$name" ]] && return 0
+            [[ $(settled | cut -f1-4) == "$name" ]] && return 0
         done
         sleep 0.1
     done
