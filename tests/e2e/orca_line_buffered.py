@@ -27,15 +27,15 @@ class NoSynthesizer(importlib.abc.MetaPathFinder):
         if name != "orca.speech":
             return None
         sys.meta_path.remove(self)
-        spec = importlib.util.find_spec(name)
-        load = spec.loader.exec_module
+        found = importlib.util.find_spec(name)
+        load = found.loader.exec_module
 
         def exec_module(module):
             load(module)
             module.init = lambda *args, **kwargs: None
 
-        spec.loader.exec_module = exec_module
-        return spec
+        found.loader.exec_module = exec_module
+        return found
 
 
 builtins.open = line_buffered_open
