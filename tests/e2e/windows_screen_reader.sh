@@ -42,10 +42,10 @@ settled() { focused | awk -F'\t' '$1 != "Window" && $1 != "Gone"' | tail -n 1; }
 # names split by "|"), in a window of that title (the main window's unless told) that UI
 # Automation knows as a window.
 focus_is() {
-    local -a wanted
+    local -a names wanted
     local name
-    IFS='|' read -r -a wanted <<<"$2"
-    for name in "${wanted[@]}"; do
+    IFS='|' read -r -a names <<<"$2"
+    for name in "${names[@]}"; do
         wanted+=("$1"$'\t'"$name"$'\t'"${3:-Velloran v1.95}"$'\t'"${4:-Window}")
     done
     for _ in $(seq 100); do
