@@ -9,9 +9,11 @@
 #      setup program, the installed program under Wine. The first run on a machine builds
 #      Qt for Windows (half an hour); later runs reuse it;
 #   5. debian13: the main pass's build and suite inside a Debian 13 root with Qt 6.8
-#      (scripts/test-debian13.sh; needs root).
+#      (scripts/test-debian-root.sh 13; needs root).
 # VELLORAN_TEST_PASSES picks passes, e.g. "main" for a quick run (default: all that the
-# machine's Debian release runs).
+# machine's Debian release runs). One more runs only when asked for, before a release:
+#   testing: the same inside a Debian testing root with Qt 6.11 (scripts/test-debian-root.sh
+#      testing), the release after Debian 13.
 #
 # The sanitize preset's options: leaks inside the system's font and accessibility
 # libraries are not ours (tests/sanitizer/lsan.supp). GCC 12's leak checker
@@ -48,7 +50,9 @@ for pass in $passes; do
         scripts/build-windows.sh --tests
         ctest --test-dir build/windows --output-on-failure --timeout 600 ;;
     debian13)
-        scripts/test-debian13.sh ;;
+        scripts/test-debian-root.sh 13 ;;
+    testing)
+        scripts/test-debian-root.sh testing ;;
     *)
         echo "unknown test pass: $pass" >&2; exit 2 ;;
     esac

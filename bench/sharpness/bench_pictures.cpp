@@ -54,8 +54,11 @@ public:
     explicit Grabber(const QString& folder)
         : dir(folder), list(dir.filePath(QStringLiteral("pictures.txt")))
     {
-        list.open(QIODevice::WriteOnly | QIODevice::Text);
+        opened = list.open(QIODevice::WriteOnly | QIODevice::Text);
     }
+
+    // Without the list, --compare would find nothing to set the grabs beside.
+    bool canList() const { return opened; }
 
     // What the screen shows of the widget's rectangle (logical pixels, widget coordinates).
     void picture(QWidget* widget, const QRect& area, const char* name, const QString& svg,
@@ -102,12 +105,18 @@ public:
 private:
     QDir dir;
     QFile list;
+    bool opened = false;
 };
 
-void grabAll(const QString& folder)
+int grabAll(const QString& folder)
 {
     QDir().mkpath(folder);
     Grabber grab(folder);
+    if (!grab.canList()) {
+        QTextStream(stderr) << "bench_pictures: cannot write the list of pictures in " << folder
+                            << '\n';
+        return 1;
+    }
 
     frmMain& main = FormHandle<frmMain>::get();
     main.show();
@@ -160,6 +169,7 @@ void grabAll(const QString& folder)
     grab.cursor(LinkCursor::Kind::Hand, ratio, "cursor-hand", QStringLiteral("cursors/hand.svg"));
     grab.cursor(LinkCursor::Kind::CoBrand, ratio, "cursor-cobrand",
                 QStringLiteral("cursors/cobrand.svg"));
+    return 0;
 }
 
 // Variance of the 4-neighbour Laplacian of the grey levels.
@@ -251,8 +261,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 3 && arguments[1] == QLatin1String("--grab")) {
-        grabAll(arguments[2]);
-        return 0;
+        return grabAll(arguments[2]);
     }
     if (arguments.size() == 3 && arguments[1] == QLatin1String("--compare"))
         return compareAll(arguments[2]);

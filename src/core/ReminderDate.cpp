@@ -9,12 +9,34 @@ namespace {
 constexpr char16_t Quote = u'\'';
 const QString IsoFormat = QStringLiteral("yyyy-MM-dd");
 
-// Locales whose dates the program may have written in an earlier start, when the
-// user's locale was another (a terminal under C, a desktop session under the
-// user's own). Where a text could be two of them ("10/11/2026"), the first wins.
-constexpr const char* EarlierLocales[] = {"C",     "en_US", "en_GB", "de_DE", "fr_FR",
-                                          "es_ES", "it_IT", "pt_BR", "nl_NL", "pl_PL",
-                                          "sv_SE", "ru_RU", "ja_JP", "zh_CN", "ko_KR"};
+// What the program may have written in an earlier start, when the user's locale was
+// another (a terminal under C, a desktop session under the user's own): each locale's
+// short date format with the year made four digits, as Qt 6.4 and 6.8 give it, and where
+// a later Qt's locale data differs, its format too (Qt 6.11 gives C "d M yyyy" for 6.8's
+// "d MMM yyyy"): a date written before an upgrade, or after it by a copy on another
+// machine sharing the home folder, must still read. The running Qt's own format of each
+// locale is tried beside them. Where a text could be two of them ("10/11/2026"), the
+// first wins.
+struct WrittenFormat
+{
+    const char* locale;
+    const char* format;
+};
+constexpr WrittenFormat EarlierFormats[] = {
+    {"C", "d MMM yyyy"},     {"C", "d M yyyy"},       {"en_US", "M/d/yyyy"},
+    {"en_GB", "dd/MM/yyyy"}, {"de_DE", "dd.MM.yyyy"}, {"fr_FR", "dd/MM/yyyy"},
+    {"es_ES", "d/M/yyyy"},   {"it_IT", "dd/MM/yyyy"}, {"pt_BR", "dd/MM/yyyy"},
+    {"nl_NL", "dd-MM-yyyy"}, {"pl_PL", "d.MM.yyyy"},  {"sv_SE", "yyyy-MM-dd"},
+    {"ru_RU", "dd.MM.yyyy"}, {"ja_JP", "yyyy/MM/dd"}, {"zh_CN", "yyyy/M/d"},
+    {"ko_KR", "yyyy. M. d."}};
+
+// The date text stands for in locale's format; invalid unless the date gives back
+// text to the letter: "09/12/2026" is no en_US date (that would be "9/12/2026").
+QDate WrittenAs(const QString& text, const QLocale& locale, const QString& format)
+{
+    const QDate date = locale.toDate(text, format);
+    return date.isValid() && locale.toString(date, format) == text ? date : QDate();
+}
 
 // Qt puts a two-digit year into the 1900s; move it to the year with the same two
 // last digits that lies within 50 years of today.
@@ -91,12 +113,12 @@ QDate fromText(const QString& text, const QLocale& locale, const QDate& today)
     date = QDate::fromString(text, IsoFormat);
     if (date.isValid())
         return date;
-    // Only what the program writes in that locale, to the letter: "09/12/2026" is
-    // no en_US date (that would be "9/12/2026") but en_GB's 9 December.
-    for (const char* name : EarlierLocales) {
-        const QLocale earlier(QString::fromLatin1(name));
-        date = earlier.toDate(text, withFullYear(earlier.dateFormat(QLocale::ShortFormat)));
-        if (date.isValid() && toText(date, earlier) == text)
+    for (const WrittenFormat& written : EarlierFormats) {
+        const QLocale earlier(QString::fromLatin1(written.locale));
+        date = WrittenAs(text, earlier, QString::fromLatin1(written.format));
+        if (!date.isValid())
+            date = WrittenAs(text, earlier, withFullYear(earlier.dateFormat(QLocale::ShortFormat)));
+        if (date.isValid())
             return date;
     }
     return {};

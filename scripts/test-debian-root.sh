@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# The Debian 13 test pass: the main pass's build (warnings as errors) and its whole suite of
-# unit, widget and end-to-end tests, run inside a Debian 13 ("trixie") root with its Qt 6.8,
-# GCC 14, mutter, weston and Orca.
+# The test passes on other Debian releases: the main pass's build (warnings as errors) and its
+# whole suite of unit, widget and end-to-end tests, run inside a root of that release.
+#   scripts/test-debian-root.sh 13        Debian 13 ("trixie"): Qt 6.8, GCC 14, mutter 48, Orca 48
+#   scripts/test-debian-root.sh testing   Debian testing ("forky", the next stable): Qt 6.11,
+#                                         GCC 16, mutter 50, Orca 51
 #   1. The root is made with mmdebstrap from Debian's archive, then scripts/setup.sh --test runs
 #      in it, as a user's first run would. It is kept as a tarball in
-#      ${XDG_CACHE_HOME:-~/.cache}/velloran, keyed by the setup script that names its packages,
-#      and made again only when that changes.
+#      ${XDG_CACHE_HOME:-~/.cache}/velloran, keyed by the release and the setup script that names
+#      its packages, and made again only when that changes. Testing's Release file may be past
+#      its Valid-Until date between two of the archive's runs, so its date is not checked.
 #   2. Each run unpacks it into a fresh folder, mounts /proc, /sys and /dev there, copies the
 #      source in (without builds), and runs the README's setup, the build and CTest as root.
 #   3. The suite there also reads the Windows build's setup program through Wine 10's UI
@@ -16,19 +19,30 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
-suite=trixie
 mirror=http://deb.debian.org/debian
+apt_options=()
+case ${1:-} in
+13)
+    suite=trixie name=debian13 ;;
+testing)
+    suite=testing name=testing
+    apt_options=(--aptopt='Acquire::Check-Valid-Until "false"') ;;
+*)
+    echo "usage: scripts/test-debian-root.sh 13|testing" >&2
+    exit 2 ;;
+esac
 
-scripts/setup.sh --debian13
+scripts/setup.sh --debian13 # mmdebstrap, for every release's root
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/velloran
 key=$( (echo "$suite $mirror"; cat scripts/setup.sh) | sha1sum | cut -c1-12)
-root_tar=$cache/debian13-root-$key.tar
+root_tar=$cache/$name-root-$key.tar
 mkdir -p "$cache"
 
 if [[ ! -e $root_tar ]]; then
-    echo "Making the Debian 13 root into $root_tar (about ten minutes)"
-    rm -f "$cache"/debian13-root-*.tar "$cache"/debian13-root-*.tar.part
+    echo "Making the $suite root into $root_tar (about ten minutes)"
+    rm -f "$cache/$name"-root-*.tar "$cache/$name"-root-*.tar.part
     nice mmdebstrap --variant=apt --format=tar --include=ca-certificates --skip=check/empty \
+        "${apt_options[@]}" \
         --customize-hook='mkdir -p "$1/root/velloran-setup"' \
         --customize-hook="copy-in $project/scripts/setup.sh /root/velloran-setup" \
         --customize-hook='chroot "$1" env DEBIAN_FRONTEND=noninteractive bash /root/velloran-setup/setup.sh --test' \
@@ -46,7 +60,7 @@ else
     echo "The Windows build needs Debian 12: no Windows screen-reader journey in this run" >&2
 fi
 
-work=$(mktemp -d "${TMPDIR:-/var/tmp}/velloran-debian13.XXXXXX")
+work=$(mktemp -d "${TMPDIR:-/var/tmp}/velloran-$name.XXXXXX")
 root=$work/root
 mounts=()
 cleanup() {
