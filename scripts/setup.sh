@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build (and, with --test, the tests; with
-# --windows, the Windows build; with --art, rendering the artwork and measuring it; with
-# --release, the release check; with --debian, building the Debian package and checking it with
-# lintian, autopkgtest and reprotest; with --debian13, making the Debian 13 root; with --uia,
-# reading the Windows build through UI Automation there) need, but only
-# those that are missing. The names are the same on Debian 12 and 13. Runs as root, or through
-# sudo where it exists.
+# Installs the Debian packages that the build (and, with --test, the tests; with --windows, the
+# Windows build; with --art, rendering the artwork, measuring it and making the README's
+# pictures; with --release, the release check; with --debian, building the Debian package and
+# checking it with lintian, autopkgtest and reprotest; with --debian13, making the Debian 13
+# root; with --uia, reading the Windows build through UI Automation there) need, but only those
+# that are missing. The names are the same on Debian 12 and 13. Runs as root, or through sudo
+# where it exists.
 set -euo pipefail
 
 packages=(cmake g++ make pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
@@ -22,8 +22,9 @@ if [[ "${1:-}" == "--test" ]]; then
 fi
 if [[ "${1:-}" == "--art" ]]; then
     # Rendering the artwork (scripts/render-artwork.sh) and measuring how sharp it is drawn
-    # (bench/sharpness): the SVG renderer and ImageMagick.
-    packages+=(librsvg2-bin imagemagick xvfb xauth openbox)
+    # (bench/sharpness): the SVG renderer and ImageMagick; optipng shrinks the README's pictures
+    # (scripts/screenshots.sh).
+    packages+=(librsvg2-bin imagemagick xvfb xauth openbox optipng)
 fi
 if [[ "${1:-}" == "--windows" ]]; then
     # The cross build (scripts/build-windows.sh): MinGW-w64, the tools that fetch and build Qt,
@@ -52,7 +53,7 @@ if [[ "${1:-}" == "--release" ]]; then
 fi
 
 if [[ "${1:-}" == "--debian" ]]; then
-    # The Debian package's own checks (README, Installing). reprotest's variations need
+    # The Debian package's own checks (docs/installing.md). reprotest's variations need
     # disorderfs (file order), faketime (the build's time) and locales-all (the locale).
     bare_packages+=(build-essential debhelper lintian autopkgtest reprotest disorderfs faketime
                     locales-all)

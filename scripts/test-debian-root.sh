@@ -10,7 +10,7 @@
 #      its packages, and made again only when that changes. Testing's Release file may be past
 #      its Valid-Until date between two of the archive's runs, so its date is not checked.
 #   2. Each run unpacks it into a fresh folder, mounts /proc, /sys and /dev there, copies the
-#      source in (without builds), and runs the README's setup, the build and CTest as root.
+#      source in (without builds), and runs scripts/setup.sh, the build and CTest as root.
 #   3. The suite there also reads the Windows build's setup program through Wine 10's UI
 #      Automation (tests/e2e/windows_screen_reader.sh). It is built here first, on Debian 12,
 #      whose Qt 6.4.2 the cross build takes its tools from (scripts/build-windows.sh: no more

@@ -3,7 +3,7 @@
 
 Each mutant is one change at one point of a private copy of the source tree, built
 incrementally in that copy's own build folder and run against `ctest -L unit`. The working
-tree and its build folders are never written. See the README's "Mutation probe".
+tree and its build folders are never written. See docs/mutation-probe.md.
 """
 
 import argparse
