@@ -42,7 +42,8 @@ if [[ "${1:-}" == "--uia" ]]; then
 fi
 
 if [[ "${1:-}" == "--debian13" ]]; then
-    # The Debian 13 test pass (scripts/test-debian13.sh) makes its root with mmdebstrap.
+    # The Debian 13 and testing passes (scripts/test-debian-root.sh) make their roots with
+    # mmdebstrap.
     bare_packages+=(mmdebstrap)
 fi
 
