@@ -12,7 +12,7 @@ const QString IsoFormat = QStringLiteral("yyyy-MM-dd");
 // What the program may have written in an earlier start, when the user's locale was
 // another (a terminal under C, a desktop session under the user's own): each locale's
 // short date format with the year made four digits, as Qt 6.4 and 6.8 give it, and where
-// a later Qt's locale data differs, its format too (Qt 6.11 gives C "d M yyyy" for 6.8's
+// a later Qt's locale data differs, its format too (Qt 6.11 gives C "d MM yyyy" for 6.8's
 // "d MMM yyyy"): a date written before an upgrade, or after it by a copy on another
 // machine sharing the home folder, must still read. The running Qt's own format of each
 // locale is tried beside them. Where a text could be two of them ("10/11/2026"), the
@@ -23,7 +23,7 @@ struct WrittenFormat
     const char* format;
 };
 constexpr WrittenFormat EarlierFormats[] = {
-    {"C", "d MMM yyyy"},     {"C", "d M yyyy"},       {"en_US", "M/d/yyyy"},
+    {"C", "d MMM yyyy"},     {"C", "d MM yyyy"},      {"en_US", "M/d/yyyy"},
     {"en_GB", "dd/MM/yyyy"}, {"de_DE", "dd.MM.yyyy"}, {"fr_FR", "dd/MM/yyyy"},
     {"es_ES", "d/M/yyyy"},   {"it_IT", "dd/MM/yyyy"}, {"pt_BR", "dd/MM/yyyy"},
     {"nl_NL", "dd-MM-yyyy"}, {"pl_PL", "d.MM.yyyy"},  {"sv_SE", "yyyy-MM-dd"},
