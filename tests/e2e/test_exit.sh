@@ -13,8 +13,10 @@ close_box() { wmctrl -i -c "$1"; }
 type_text() { xdotool type --delay 60 "$1"; }
 # xdotool types a character missing from the keymap by remapping a key for a
 # moment, which a busy program may read after the mapping is gone: give "ö" a
-# key of its own before the program starts.
-xmodmap -e 'keycode 93 = odiaeresis Odiaeresis' 
+# key of its own before the program starts. Keycode 97 is free in the keyboard data of Debian
+# 12, 13 and testing; testing gives 93 to F24 with a type whose second level is Control, so
+# xdotool would hold Control for "ö", and a box rightly takes Control+ö for no letter.
+xmodmap -e 'keycode 97 = odiaeresis Odiaeresis' 
 
 # --- First run: File > Exit, the referral form, then the exit window's close box.
 app_start
