@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main journeys on one desktop, as users run the program under it:
 #   desktop_journey.sh BINARY x11_mutter        GNOME on Xorg
+#   desktop_journey.sh BINARY x11_openbox       an X11 desktop where mutter is no X11 window manager
 #   desktop_journey.sh BINARY xwayland_mutter   GNOME on Wayland, with Xwayland: the program on X
 #   desktop_journey.sh BINARY wayland_mutter    mutter without X: the program native on Wayland
 #   desktop_journey.sh BINARY wayland_weston    weston headless, native on Wayland
@@ -115,17 +116,18 @@ expect_on_top_on_x11() {
 e2e_start_accessibility
 case $desktop in
 x11_mutter) e2e_start_mutter_x11 ;;
+x11_openbox) e2e_start_openbox_x11 ;;
 xwayland_mutter) e2e_start_mutter_wayland xwayland ;;
 wayland_mutter) e2e_start_mutter_wayland ;;
 wayland_weston) e2e_start_weston ;;
 *) fail "no such desktop: $desktop" ;;
 esac
 
-# GNOME on Xorg runs in German: the page's month names follow the platform's
+# The X11 desktop runs in German: the page's month names follow the platform's
 # locale (Qt reads it from these, whether or not the C library has it); the
 # festivals' date lines stay English.
 locale=C.UTF-8 months=(January February March April May June July August September October November December)
-[[ $desktop == x11_mutter ]] && locale=de_DE.UTF-8 &&
+[[ $desktop == x11_* ]] && locale=de_DE.UTF-8 &&
     months=(Januar Februar März April Mai Juni Juli August September Oktober November Dezember)
 this_month="month=${months[$(date +%-m) - 1]} year="
 main="Velloran v1.95"

@@ -12,8 +12,10 @@ the lines of a second copy that has ended are skipped.
 import re
 import sys
 
-# An object is "xdg_toplevel@12" in libwayland 1.21 (Debian 12), "xdg_toplevel#12" from 1.23 on.
-REQUEST = re.compile(r'^\[\s*[\d.]+\]\s+(xdg_\w+)[@#](\d+)\.(\w+)\((.*)\)\s*$')
+# An object is "xdg_toplevel@12" in libwayland 1.21 (Debian 12), "xdg_toplevel#12" from 1.23 on;
+# a line's time is in milliseconds ("[ 1234.567]") up to 1.23, the time of day
+# ("[23:00:45.434712]") from 1.26 on.
+REQUEST = re.compile(r'^\[\s*[\d.:]+\]\s+(xdg_\w+)[@#](\d+)\.(\w+)\((.*)\)\s*$')
 
 skipped = [tuple(int(n) for n in span.split(":")) for span in sys.argv[2:]]
 toplevels = {}
