@@ -125,7 +125,7 @@ press key End; hear "Monday, 31 December 2007"
 for stop in "${result_stops[@]}"; do
     press key Tab; hear "$(heard_as "$stop")"
 done
-press key Tab; hear "Month of the festivals, December 2007"
+press key Tab; hear "Month of the festivals, December 2007|Monday, 31 December 2007"
 
 # A menu says its name as it opens, then its current item.
 chord f alt; hear "File popup menu" "Back"
