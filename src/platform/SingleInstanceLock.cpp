@@ -26,8 +26,8 @@ SingleInstanceLock::SingleInstanceLock(QString path) : lockFilePath(std::move(pa
 
 namespace {
 
-// The user's security id, as held in the process's token; empty where it cannot be read.
-std::unique_ptr<char[]> UserSid()
+// The process's user as its token holds it (a TOKEN_USER); empty where it cannot be read.
+std::unique_ptr<char[]> ProcessUser()
 {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
@@ -46,6 +46,7 @@ PSID SidOf(const std::unique_ptr<char[]>& user)
     return reinterpret_cast<TOKEN_USER*>(user.get())->User.Sid;
 }
 
+// The security id as text ("S-1-5-21-..."); empty where it cannot be written.
 QString SidText(PSID sid)
 {
     QString text;
@@ -55,6 +56,12 @@ QString SidText(PSID sid)
         LocalFree(chars);
     }
     return text;
+}
+
+QString MutexName(const QString& sid, QString lockFilePath)
+{
+    // A backslash would name another namespace; the path only has to tell locks apart.
+    return QStringLiteral("Local\\Velloran-%1-%2").arg(sid, lockFilePath.replace(u'\\', u'/'));
 }
 
 // Whether the user owns the object; false where its owner cannot be read.
@@ -81,31 +88,27 @@ SingleInstanceLock::~SingleInstanceLock()
 
 QString SingleInstanceLock::mutexName(const QString& lockFilePath)
 {
-    const auto user = UserSid();
-    if (!user)
-        return {};
-    // A backslash would name another namespace; the path only has to tell locks apart.
-    return QStringLiteral("Local\\Velloran-%1-%2")
-        .arg(SidText(SidOf(user)), QString(lockFilePath).replace(u'\\', u'/'));
+    const auto user = ProcessUser();
+    return user ? MutexName(SidText(SidOf(user)), lockFilePath) : QString();
 }
 
 bool SingleInstanceLock::acquire()
 {
     if (mutex)
         return true;
-    const auto user = UserSid();
-    const QString name = mutexName(lockFilePath);
-    if (!user || name.isEmpty())
+    const auto user = ProcessUser();
+    const QString sid = user ? SidText(SidOf(user)) : QString();
+    if (sid.isEmpty())
         return true;
     // Made owned by the user and open to the user alone. A process started as administrator
     // would otherwise leave the Administrators group its owner, and any account could open it.
-    const std::wstring rules =
-        QStringLiteral("O:%1D:P(A;;GA;;;%1)").arg(SidText(SidOf(user))).toStdWString();
+    const std::wstring rules = QStringLiteral("O:%1D:P(A;;GA;;;%1)").arg(sid).toStdWString();
     SECURITY_ATTRIBUTES attributes{sizeof(attributes), nullptr, FALSE};
     if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
             rules.c_str(), SDDL_REVISION_1, &attributes.lpSecurityDescriptor, nullptr))
         return true;
-    HANDLE handle = CreateMutexW(&attributes, FALSE, name.toStdWString().c_str());
+    HANDLE handle =
+        CreateMutexW(&attributes, FALSE, MutexName(sid, lockFilePath).toStdWString().c_str());
     const DWORD made = GetLastError();
     LocalFree(attributes.lpSecurityDescriptor);
     // No handle at all (the name taken by an object this user may not open, a name
