@@ -80,9 +80,11 @@ void frmResultCalendar::buildControls(QWidget* client)
     Label14 = new ForumBanner(client, Twips::rect(990, 60, 5190, 390));
 
     // A month block taller than its box in some font scrolls, and only then, rather
-    // than losing its last festivals below the edge.
+    // than losing its last festivals below the edge. Only then is it a stop of the keyboard,
+    // which a screen reader names as the festivals of the month shown.
     festivalArea = new KeyboardScrollArea(client);
     festivalArea->setObjectName(QStringLiteral("festivalArea"));
+    festivalArea->setAccessibleName(QStringLiteral("Festivals"));
     Look::paint(festivalArea, Look::DarkTeal, Look::Yellow);
     Look::paint(festivalArea->viewport(), Look::DarkTeal, Look::Yellow);
     festivalArea->setGeometry(Twips::rect(150, 720, 3855, 3615));
@@ -138,8 +140,13 @@ void frmResultCalendar::buildControls(QWidget* client)
     cmdBack->hide();
     connect(cmdBack, &QPushButton::clicked, this, &frmResultCalendar::cmdBack_Click);
 
-    // The month view is the first stop of the keyboard, then the links.
-    setTabOrder(MV, Label14);
+    // The month view is the first stop of the keyboard, then the festivals beside it where
+    // they scroll, then the links. Qt orders only what takes the focus at the time.
+    const Qt::FocusPolicy scrolls = festivalArea->focusPolicy();
+    festivalArea->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(MV, festivalArea);
+    setTabOrder(festivalArea, Label14);
+    festivalArea->setFocusPolicy(scrolls);
     setTabOrder(Label14, fraFullBrand->lblCobrand());
     setTabOrder(fraFullBrand->lblCobrand(), fraFullBrand->lblFullBrand());
     MV->setFocus();
@@ -224,14 +231,15 @@ void frmResultCalendar::describeMonthView(int year, int month)
     auto* days = MV->findChild<QTableView*>();
     if (!days)
         return;
-    days->setAccessibleName(
-        QStringLiteral("%1, %2 %3")
-            .arg(MV->accessibleName(), FullMonthName(month), QString::number(year)));
+    const QString shown = FullMonthName(month) + u' ' + QString::number(year);
+    days->setAccessibleName(MV->accessibleName() + QStringLiteral(", ") + shown);
     // One entry a sentence: "December 21, 2007: Yule."
     QString festivals = lblDisp->text().trimmed();
     festivals.replace(QStringLiteral("\r\n\r\n"), QStringLiteral(". "));
     festivals.replace(QStringLiteral("\r\n"), QStringLiteral(": "));
     days->setAccessibleDescription(festivals);
+    festivalArea->setAccessibleName(QStringLiteral("Festivals of ") + shown);
+    festivalArea->setAccessibleDescription(festivals);
 }
 
 void frmResultCalendar::markFestivalDays(int year, int month)

@@ -1,6 +1,7 @@
 #include "controls/AccessibilityFactory.h"
 
 #include "controls/AnnouncingLabel.h"
+#include "controls/KeyboardScrollArea.h"
 #include "controls/LinkLabel.h"
 #include "controls/LinkLabelAccessible.h"
 #include "controls/TabButton.h"
@@ -22,6 +23,10 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
     if (className == QLatin1String("AnnouncingLabel"))
         return new QAccessibleWidget(static_cast<AnnouncingLabel*>(object),
                                      QAccessible::Notification);
+    // A text that scrolls reads as a pane, as a scrolled view does in Windows' own programs
+    // (a panel to AT-SPI), not as the unnamed group of a plain scroll area.
+    if (className == QLatin1String("KeyboardScrollArea"))
+        return new QAccessibleWidget(static_cast<KeyboardScrollArea*>(object), QAccessible::Pane);
     if (className == QLatin1String("TabControl"))
         return new QAccessibleWidget(static_cast<TabControl*>(object), QAccessible::PageTabList);
     // A tab's page is a pane; as a plain frame it would read as a window of its own.

@@ -27,6 +27,21 @@ struct HeldMessage
 QtMessageHandler previous = nullptr;
 std::mutex heldLock;
 std::vector<HeldMessage> held;
+// Set under heldLock as the handler is handed back: a message that reaches Pass after that
+// goes straight on rather than into a list already passed on.
+bool handedBack = false;
+// Whether Qt may end the program at a warning (QT_FATAL_WARNINGS) or at a critical
+// message (QT_FATAL_CRITICALS; QT_FATAL_WARNINGS too in some versions of Qt).
+bool fatalWarnings = false;
+bool fatalCriticals = false;
+
+// As Qt reads these variables: unset, empty or 0 leaves them off.
+bool MakesMessagesFatal(const char* name)
+{
+    bool isNumber = false;
+    const int count = qEnvironmentVariableIntValue(name, &isNumber);
+    return !qEnvironmentVariableIsEmpty(name) && !(isNumber && count == 0);
+}
 
 QString Quoted(const QString& name)
 {
@@ -93,6 +108,15 @@ void PassHeld()
 void Pass(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     const std::lock_guard guard(heldLock);
+    // Qt ends the program right after a message it makes fatal, before any could be passed
+    // on: such a message goes at once, with what led up to it.
+    const bool mayBeFatal =
+        (type == QtWarningMsg && fatalWarnings) || (type == QtCriticalMsg && fatalCriticals);
+    if (handedBack || mayBeFatal) {
+        PassHeld();
+        previous(type, context, text);
+        return;
+    }
     if (type != QtFatalMsg) {
         held.push_back(
             {type, context.file, context.line, context.function, context.category, text});
@@ -113,14 +137,20 @@ void Pass(QtMsgType type, const QMessageLogContext& context, const QString& text
 
 void watch()
 {
+    fatalWarnings = MakesMessagesFatal("QT_FATAL_WARNINGS");
+    fatalCriticals = fatalWarnings || MakesMessagesFatal("QT_FATAL_CRITICALS");
+    handedBack = false;
     previous = qInstallMessageHandler(Pass);
 }
 
 void done()
 {
+    {
+        const std::lock_guard guard(heldLock);
+        PassHeld();
+        handedBack = true;
+    }
     qInstallMessageHandler(previous);
-    const std::lock_guard guard(heldLock);
-    PassHeld();
 }
 
 } // namespace DesktopStart

@@ -10,6 +10,7 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 
+#include <aclapi.h>
 #include <sddl.h>
 #else
 #include <cerrno>
@@ -25,24 +26,56 @@ SingleInstanceLock::SingleInstanceLock(QString path) : lockFilePath(std::move(pa
 
 namespace {
 
-// The user's security id as text ("S-1-5-21-..."); empty where it cannot be read.
-QString UserSid()
+// The process's user as its token holds it (a TOKEN_USER); empty where it cannot be read.
+std::unique_ptr<char[]> ProcessUser()
 {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
         return {};
-    QString text;
     DWORD size = 0;
     GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-    const auto buffer = std::make_unique<char[]>(size);
-    wchar_t* sid = nullptr;
-    if (size > 0 && GetTokenInformation(token, TokenUser, buffer.get(), size, &size)
-        && ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.get())->User.Sid, &sid)) {
-        text = QString::fromWCharArray(sid);
-        LocalFree(sid);
-    }
+    auto user = std::make_unique<char[]>(size);
+    if (size == 0 || !GetTokenInformation(token, TokenUser, user.get(), size, &size))
+        user.reset();
     CloseHandle(token);
+    return user;
+}
+
+PSID SidOf(const std::unique_ptr<char[]>& user)
+{
+    return reinterpret_cast<TOKEN_USER*>(user.get())->User.Sid;
+}
+
+// The security id as text ("S-1-5-21-..."); empty where it cannot be written.
+QString SidText(PSID sid)
+{
+    QString text;
+    wchar_t* chars = nullptr;
+    if (ConvertSidToStringSidW(sid, &chars)) {
+        text = QString::fromWCharArray(chars);
+        LocalFree(chars);
+    }
     return text;
+}
+
+QString MutexName(const QString& sid, QString lockFilePath)
+{
+    // A backslash would name another namespace; the path only has to tell locks apart.
+    return QStringLiteral("Local\\Velloran-%1-%2").arg(sid, lockFilePath.replace(u'\\', u'/'));
+}
+
+// Whether the user owns the object; false where its owner cannot be read.
+bool OwnedBy(HANDLE object, PSID user)
+{
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR security = nullptr;
+    if (GetSecurityInfo(object, SE_KERNEL_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
+                        nullptr, nullptr, &security)
+        != ERROR_SUCCESS)
+        return false;
+    const bool owned = owner && EqualSid(owner, user);
+    LocalFree(security);
+    return owned;
 }
 
 } // namespace
@@ -53,25 +86,41 @@ SingleInstanceLock::~SingleInstanceLock()
         CloseHandle(mutex);
 }
 
+QString SingleInstanceLock::mutexName(const QString& lockFilePath)
+{
+    const auto user = ProcessUser();
+    return user ? MutexName(SidText(SidOf(user)), lockFilePath) : QString();
+}
+
 bool SingleInstanceLock::acquire()
 {
     if (mutex)
         return true;
-    const QString sid = UserSid();
+    const auto user = ProcessUser();
+    const QString sid = user ? SidText(SidOf(user)) : QString();
     if (sid.isEmpty())
         return true;
-    // A backslash would name another namespace; the path only has to tell locks apart.
-    const std::wstring name = QStringLiteral("Local\\Velloran-%1-%2")
-                                  .arg(sid, QString(lockFilePath).replace(u'\\', u'/'))
-                                  .toStdWString();
-    HANDLE handle = CreateMutexW(nullptr, FALSE, name.c_str());
+    // Made owned by the user and open to the user alone. A process started as administrator
+    // would otherwise leave the Administrators group its owner, and any account could open it.
+    const std::wstring rules = QStringLiteral("O:%1D:P(A;;GA;;;%1)").arg(sid).toStdWString();
+    SECURITY_ATTRIBUTES attributes{sizeof(attributes), nullptr, FALSE};
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            rules.c_str(), SDDL_REVISION_1, &attributes.lpSecurityDescriptor, nullptr))
+        return true;
+    HANDLE handle =
+        CreateMutexW(&attributes, FALSE, MutexName(sid, lockFilePath).toStdWString().c_str());
+    const DWORD made = GetLastError();
+    LocalFree(attributes.lpSecurityDescriptor);
     // No handle at all (the name taken by an object this user may not open, a name
     // too long) tells nothing of a copy of ours: the start goes on unguarded.
     if (!handle)
         return true;
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (made == ERROR_ALREADY_EXISTS) {
+        // Another account in the session may make the name first, open to this user: a
+        // mutex this user does not own is no copy of ours, and the start goes on unguarded.
+        const bool ours = OwnedBy(handle, SidOf(user));
         CloseHandle(handle);
-        return false;
+        return !ours;
     }
     mutex = handle;
     return true;

@@ -18,7 +18,10 @@
 // Windows: a named mutex in the session's own namespace ("Local\"), its name
 // carrying the user's security id, so that another user, even one running a
 // program in the same session, neither shares nor blocks it; the system closes
-// it with the last process that holds it.
+// it with the last process that holds it. The mutex is made owned by the user and
+// open to the user alone; one of that name that the user does not own (another
+// account in the session may make it first) is no copy of ours and leaves the
+// guard off.
 class SingleInstanceLock
 {
 public:
@@ -34,6 +37,10 @@ public:
     const QString& path() const { return lockFilePath; }
 
     static QString defaultLockFilePath();
+#ifdef Q_OS_WIN
+    // The mutex's name for the lock at that path, as any process of the user's finds it.
+    static QString mutexName(const QString& lockFilePath);
+#endif
 
 private:
     QString lockFilePath;

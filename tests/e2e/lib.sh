@@ -139,6 +139,19 @@ wait_for_opened() { retry 100 opened_at_least "$1"; }
 # "role<TAB>name" a line, in the order Tab reaches them.
 stops() { awk -F'\t' -v window="$1" '$1 == window { print $2 "\t" $3 }' "$E2E_HERE/keyboard_stops.tsv"; }
 
+# Text a size larger than the windows were laid out for (at 120 dpi, not 96), as a desktop's font
+# setting makes it where Qt leaves the windows' size alone: the festivals of December 2007 then
+# overflow their box in the result window, whose list scrolls and is a stop of the keyboard.
+# The settings to start the program with.
+LARGER_TEXT=(QT_FONT_DPI=120 QT_ENABLE_HIGHDPI_SCALING=0)
+# The same for every program of the Wine prefix, in the user's environment there.
+e2e_larger_text_in_prefix() {
+    local setting
+    for setting in "${LARGER_TEXT[@]}"; do
+        wine reg add 'HKCU\Environment' /v "${setting%%=*}" /d "${setting#*=}" /f >/dev/null
+    done
+}
+
 # Starts the accessibility bus and makes the program put its controls on it.
 e2e_start_accessibility() {
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &

@@ -53,12 +53,19 @@ expect_main_window "no lock possible" XDG_RUNTIME_DIR="$not_a_folder/run" TMPDIR
 # What Qt says while it finds the desktop is held back only until it has found one.
 E2E_LOG=startup expect_main_window "Qt's messages at the start" QT_DEBUG_PLUGINS=1
 grep -q "^qt.core.plugin.*/platforms" "$E2E_DIR/startup.log" || fail "Qt's messages at the start were lost"
-# No desktop to reach: one line that says what is missing, and status 1, not an abort.
+# No desktop to reach: one line that says what is missing, and status 1, not an abort; a start
+# that wrongly goes on is ended, and fails, rather than holding up the suite.
+no_desktop() { timeout -k 5 30 env "$@" "$VELLORAN_BIN" 2>&1; }
 for case in '-u DISPLAY|, and no display is set (DISPLAY is empty): start it from a desktop session.' \
     'DISPLAY=:4711| and could not reach the display ":4711": start it from a desktop session, or set DISPLAY to a display that runs.'; do
     status=0
-    said=$(env ${case%%|*} "$VELLORAN_BIN" 2>&1) || status=$?
+    said=$(no_desktop ${case%%|*}) || status=$?
     [[ $status -eq 1 && $said == "Velloran needs a graphical desktop${case#*|}" ]] \
         || fail "no display (${case%%|*}): status $status, said: $said"
 done
+# Where Qt is told to end at a warning, it ends there, and the warning is printed first.
+status=0
+said=$(no_desktop DISPLAY=:4711 QT_FATAL_WARNINGS=1) || status=$?
+[[ $status -ne 0 && $status -ne 124 && $said == *'could not connect to display :4711'* ]] \
+    || fail "fatal warnings: status $status, said: $said"
 echo "hardening: passed"

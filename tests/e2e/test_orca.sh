@@ -61,13 +61,17 @@ close_by() {
     hear "${@:2}"
     xdotool keyup "$1"
 }
-# Waits up to 10 s for Orca to say each text, since the last key.
+# Waits up to 10 s for Orca to say each text (or one of the texts it gives split by "|"), since
+# the last key.
 hear() {
-    local text
+    local text alternatives alternative
     for text in "$@"; do
+        IFS='|' read -r -a alternatives <<<"$text"
         for _ in $(seq 100); do
             # As heard in a row: Orca 48 says a notification's role and text as two utterances.
-            said | tr '\n' ' ' | grep -qF -- "$text" && continue 2
+            for alternative in "${alternatives[@]}"; do
+                said | tr '\n' ' ' | grep -qF -- "$alternative" && continue 3
+            done
             sleep 0.1
         done
         fail "Orca did not say \"$text\"; it said: $(said | tr '\n' '|')"
@@ -79,9 +83,10 @@ hear() {
 button=$(/usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi
 print(getattr(Atspi, "role_get_localized_name", Atspi.role_get_name)(Atspi.Role.PUSH_BUTTON))')
-# What Orca says of a stop of keyboard_stops.tsv ("role<TAB>name"): its name, then its role.
+# What Orca says of a stop of keyboard_stops.tsv ("role<TAB>name"): its name (each of its names
+# split by "|"), then its role.
 declare -A ORCA_ROLE=([tab]="page tab" [button]=$button [radio]="radio button" [link]=link
-                      [check]="check box" [image]=image [text]=text)
+                      [check]="check box" [image]=image [text]=text [pane]=panel)
 # Orca 43 and 48 call a menu that opens a "popup menu", Orca 51 a "menu"; they say a dialog's
 # role after its title as it opens; Orca 51 leaves the role out where it judges the context
 # says it (the exit window, not About), and still reads a dialog's text after its title,
@@ -89,12 +94,16 @@ declare -A ORCA_ROLE=([tab]="page tab" [button]=$button [radio]="radio button" [
 orca_major=$(orca --version 2>&1 | grep -oE '[0-9]+' | head -n 1)
 menu="popup menu" dialog="Velloran v1.95 dialog"
 ((orca_major >= 51)) && menu=menu dialog="Velloran v1.95"
-heard_as() { echo "${1#*$'\t'} ${ORCA_ROLE[${1%%$'\t'*}]}"; }
+heard_as() {
+    local role=" ${ORCA_ROLE[${1%%$'\t'*}]}" names=${1#*$'\t'}
+    echo "${names//|/$role|}$role"
+}
 mapfile -t main_stops < <(stops main)
+mapfile -t result_stops < <(stops result)
 mapfile -t about_stops < <(stops about)
 mapfile -t exit_stops < <(stops exit)
 
-app_start
+app_start "${LARGER_TEXT[@]}"
 wait_for_window "Velloran v1.95" >/dev/null || fail "the main window did not appear"
 MARK=0
 # The program's own content first, not the forum banner.
@@ -128,6 +137,11 @@ hear "Month of the festivals, December 2007" "December 2, 2007: Feast of Rhianno
 press key Home; hear "Saturday, 1 December 2007"
 press key Right; hear "Sunday, 2 December 2007, festival: Feast of Rhiannon"
 press key End; hear "Monday, 31 December 2007"
+# Tab goes round the list of festivals, which overflows its box, and the links, back to the month.
+for stop in "${result_stops[@]}"; do
+    press key Tab; hear "$(heard_as "$stop")"
+done
+press key Tab; hear "Month of the festivals, December 2007|Monday, 31 December 2007"
 
 # A menu says its name as it opens, then its current item.
 chord f alt; hear "File $menu" "Back"

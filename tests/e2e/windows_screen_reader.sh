@@ -6,13 +6,16 @@
 # event with the name and role of keyboard_stops.tsv (the names Orca hears on Linux) in the
 # window that names itself by its title; Tab goes round in that order; every control that the
 # tree offers to the keyboard is reached by it; the month view's days are full dates with their
-# festivals. Wine's UI Automation has no control patterns (checked, selected, values) and no
-# focused element to ask for, so the states are not read and focus is followed by its events.
+# festivals. The text is a size larger than the windows were laid out for, so that the result
+# window's list of festivals overflows its box and is a stop too. Wine's UI Automation has no
+# control patterns (checked, selected, values) and no focused element to ask for, so the states
+# are not read and focus is followed by its events.
 # Usage: windows_screen_reader.sh SETUP_PROGRAM
 source "$(dirname "$0")/lib.sh" "$1"
 e2e_start_x
 e2e_start_window_manager
 e2e_install_windows
+e2e_larger_text_in_prefix
 
 client=$E2E_DIR/uia_client.exe
 x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -Wextra -Werror -static -o "$client" \
@@ -24,7 +27,7 @@ retry 600 grep -qx ready "$FOCUS" || fail "the UI Automation client did not star
 
 # UI Automation's control type for each role of keyboard_stops.tsv.
 declare -A CONTROL_TYPE=([tab]=TabItem [button]=Button [radio]=RadioButton [link]=Hyperlink
-                         [check]=CheckBox [image]=Image [text]=Edit)
+                         [check]=CheckBox [image]=Image [text]=Edit [pane]=Pane)
 MARK=0
 # Sends keys (xdotool key syntax) and follows the focus from then on.
 press() {
@@ -167,7 +170,7 @@ press Left; focus_is DataItem "Sunday, 30 December 2007"
 press Page_Down; focus_is DataItem "Wednesday, 30 January 2008"
 press Page_Up; focus_is DataItem "Sunday, 30 December 2007"
 press Up; focus_is DataItem "Sunday, 23 December 2007, festival: Yuletide Tree and Elder Festival"
-# Tab goes round the links and back to the day.
+# Tab goes round the list of festivals, which overflows its box, and the links, back to the day.
 mapfile -t result_stops < <(stops result)
 for stop in "${result_stops[@]}"; do
     press Tab; focus_on_stop "$stop"
