@@ -94,8 +94,8 @@ declare -A ORCA_ROLE=([tab]="page tab" [button]=$button [radio]="radio button" [
 orca_major=$(orca --version 2>&1 | grep -oE '[0-9]+' | head -n 1)
 menu="popup menu" dialog="Velloran v1.95 dialog"
 ((orca_major >= 51)) && menu=menu dialog="Velloran v1.95"
-# Orca 51 says a panel that takes the focus by its name and description, without its role.
-((orca_major >= 51)) && ORCA_ROLE[pane]=""
+# Orca 48 and 51 say a panel that takes the focus by its name and description, without its role.
+((orca_major >= 48)) && ORCA_ROLE[pane]=""
 heard_as() {
     local role=" ${ORCA_ROLE[${1%%$'\t'*}]}" names=${1#*$'\t'}
     echo "${names//|/$role|}$role"
