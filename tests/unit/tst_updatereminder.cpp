@@ -279,7 +279,7 @@ void tst_UpdateReminder::yearWidenedOutsideQuotesOnly_data()
     // Windows short date formats as a user may write them.
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("widened");
-    QTest::newRow("two digits; four or three stay") << "M/d/yy yyyy yyy" << "M/d/yyyy yyyy yyy";
+    QTest::newRow("two digits; four, three or one stay") << "M/d/yy yyyy yyy y" << "M/d/yyyy yyyy yyy y";
     QTest::newRow("a literal at the end") << "yy 'yy'" << "yyyy 'yy'";
     QTest::newRow("a quote inside a literal") << "'it''s yy' yy" << "'it''s yy' yyyy";
     QTest::newRow("a lone quote character") << "yy''yy" << "yyyy''yyyy";
