@@ -33,11 +33,14 @@ QString drawingFor(const QString& path, qreal ratio)
 QPixmap Drawings::at(const QString& path, const QSize& size, qreal ratio)
 {
     const QSize device = (QSizeF(size) * ratio).toSize();
+    // By the file drawn, not the path asked for: two ratios of the same device size (1.25 and
+    // 1.26 of 32 px) are drawn from different files.
+    const QString drawing = drawingFor(path, ratio);
     const QString key =
-        QStringLiteral("%1:%2x%3").arg(path).arg(device.width()).arg(device.height());
+        QStringLiteral("%1:%2x%3").arg(drawing).arg(device.width()).arg(device.height());
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
-        QImage image(drawingFor(path, ratio));
+        QImage image(drawing);
         if (image.isNull() || device.isEmpty())
             return QPixmap();
         if (image.size() != device)

@@ -89,6 +89,8 @@ private Q_SLOTS:
         QVERIFY(offCentre.manhattanLength() <= 12);
         QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(window.testAttribute(Qt::WA_ShowWithoutActivating));
+        // Not yet active, it already names Exit as its focus, as a screen reader asks it.
+        QCOMPARE(window.focusWidget(), control<QPushButton>(window, "cmdClose"));
         QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(StaysFixedWhenMaximized(&window));
         // Loading it must not load the start-up window, which would start the program again.
