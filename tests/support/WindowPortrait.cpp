@@ -167,7 +167,11 @@ QString describe(const QWidget* control, const QPalette& theme)
         parts << QStringLiteral("reads %1 %2 %3")
                      .arg(reader->role())
                      .arg(shortText(reader->text(QAccessible::Name)),
-                          shortText(reader->text(QAccessible::Description)));
+                          shortText(reader->text(QAccessible::Description)))
+              + (reader->tableInterface() ? QStringLiteral(" table %1x%2")
+                                                .arg(reader->tableInterface()->rowCount())
+                                                .arg(reader->tableInterface()->columnCount())
+                                          : QString());
     return parts.join(u' ');
 }
 

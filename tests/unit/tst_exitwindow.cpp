@@ -129,34 +129,13 @@ private Q_SLOTS:
         frmExitScreen& window = FormHandle<frmExitScreen>::get();
         QCOMPARE(control<QLabel>(window, "Label3")->text(), text);
         QCOMPARE(window.messageText(), QStringLiteral("Your Message\r\n"));
-        QCOMPARE(control<QGroupBox>(window, "Frame2")->title(), QStringLiteral("Refer A Friend"));
-        QCOMPARE(control<QPushButton>(window, "Check1")->text(), "Click Here To Visit Tarrowmoor Now");
         QVERIFY(PointsWithOurHand(control<QPushButton>(window, "Check1")));
-        QCOMPARE(control<QPushButton>(window, "cmdSubmit")->text(), "Refer A Friend &Now");
-        QCOMPARE(control<LinkLabel>(window, "lblGoToHome")->text(), "Click Here To Visit Quillmere Softwares");
-        QCOMPARE(control<QGroupBox>(window, "Frame6")->title(),
-                 QStringLiteral("Download Quillmere Softwares"));
-        // The softwares link is shown whole inside its frame, on one line.
-        auto* link = control<LinkLabel>(window, "lblGoToHome");
-        QVERIFY(link->geometry().right() < control<QGroupBox>(window, "Frame6")->width());
-        QVERIFY(link->fontMetrics().horizontalAdvance(link->text()) <= link->width());
-        QVERIFY(link->font().pointSizeF() >= 6.0 && link->font().bold());
     }
 
-    void tabOrderStartsAtExitAndReachesTheHiddenBox()
+    void theHiddenMessageBoxKeepsItsScrollBar()
     {
         FakeSystem system;
         frmExitScreen& window = activeExitWindow();
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdClose"));
-
-        QStringList order;
-        for (int i = 0; i < 9; ++i) {
-            order.append(QApplication::focusWidget()->objectName());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QCOMPARE(order, (QStringList{"cmdClose", "Check1", "picExitScreenIcon", "txtName",
-                                     "cmdSubmit", "txtEmail", "txtFriendEmail", "txtFriendName",
-                                     "txtMessage"}));
         // The message box lies outside its frame: reachable, never seen; emptied, it keeps its scroll bar.
         auto* message = control<QPlainTextEdit>(window, "txtMessage");
         QVERIFY(message->isVisible() && !message->geometry().intersects(message->parentWidget()->rect()));
@@ -173,24 +152,6 @@ private Q_SLOTS:
         QVERIFY(system.endCalls >= 1);
         QVERIFY(!FormHandle<frmExitScreen>::loaded());
         QVERIFY(FormRegistry::loadedForms().isEmpty());
-    }
-
-    void linksOpenTheirPagesOnce()
-    {
-        FakeSystem system;
-        frmExitScreen& window = FormHandle<frmExitScreen>::get();
-        auto* check = control<QPushButton>(window, "Check1");
-        check->click();
-        QCOMPARE(system.openedAddresses, QStringList{ExpectedPageAddress("home-page")});
-        QVERIFY(!check->isChecked());
-        // The cleared box takes the next click just the same.
-        QTest::keyClick(check, Qt::Key_Space);
-        QCOMPARE(system.openedAddresses.size(), 2);
-        QVERIFY(!check->isChecked());
-
-        Q_EMIT control<LinkLabel>(window, "lblGoToHome")->clicked();
-        QCOMPARE(system.openedAddresses.last(), ExpectedPageAddress("quillmeresoftwares"));
-        QVERIFY(window.isVisible());
     }
 
     void placeholdersFollowTheFocus()

@@ -134,39 +134,6 @@ private Q_SLOTS:
         QVERIFY(banner->geometry().bottom() < main.SSTMain()->geometry().top());
     }
 
-    void sixPagesOnTheMainTabs()
-    {
-        FakeSystem system;
-        frmMain& main = FormHandle<frmMain>::get();
-        main.show();
-        TabControl* tabs = main.SSTMain();
-        const QStringList expected = {"Pagan Calendar",    "Pagan Information", "Pagan Festive Seasons",
-                                      "Pagan Elements",    "Pagan Gods",        "Pagan Goddesses"};
-        QCOMPARE(tabs->tabCount(), 6);
-        QCOMPARE(tabs->rowCount(), 1);
-        for (int tab = 0; tab < 6; ++tab)
-            QCOMPARE(tabs->tabCaption(tab), expected[tab]);
-        // What a screen reader names as the focus enters the tabs, or Alt the menu bar.
-        const auto name = [](QWidget* widget) {
-            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-        };
-        QCOMPARE(name(tabs), QStringLiteral("Pages"));
-        QCOMPARE(name(tabs->page(3)->findChild<TabControl*>()), QStringLiteral("Pagan Elements"));
-        QCOMPARE(name(main.menuBar()), QStringLiteral("Application"));
-        // The control reaches past the 674 px window as described; its row of tabs,
-        // with the right border of the last, stays inside whichever tab is selected.
-        QCOMPARE(tabs->width(), 683);
-        for (int selected = 5; selected >= 0; --selected) {
-            tabs->setSelectedIndex(selected);
-            QCOMPARE(tabs->mapTo(&main, tabs->tabButton(5)->geometry().topRight()).x(),
-                     main.centralWidget()->mapTo(&main, QPoint(673, 0)).x());
-        }
-        // The tabs carry the teal; the buttons on the pages stay plain push buttons.
-        QVERIFY(tabs->tabButton(1)->palette().color(QPalette::Button) != QApplication::palette().color(QPalette::Button));
-        for (QPushButton* button : tabs->page(0)->findChildren<QPushButton*>())
-            QCOMPARE(button->palette().color(QPalette::Button), QApplication::palette().color(QPalette::Button));
-    }
-
     void everyLoadStartsOnTheCalendarWithTheCurrentMonth_data()
     {
         QTest::addColumn<QLocale>("locale");

@@ -52,7 +52,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("page");
-        for (int page = 0; page < 5; ++page)
+        for (int page = 0; page < 6; ++page)
             QTest::addRow("main-%d", page) << "main" << page;
         QTest::newRow("result") << "result" << 0;
         QTest::newRow("about") << "about" << 0;
