@@ -16,6 +16,9 @@
 #      this December of 2026, so that journey is Debian 13's alone. It is built here first, on Debian 12,
 #      whose Qt 6.4.2 the cross build takes its tools from (scripts/build-windows.sh: no more
 #      than packing it again where the Windows pass built it).
+#   With "portraits" after the release, it builds only tst_portraits there and writes the window
+#   pictures that release's Qt draws otherwise than Qt 6.4 into tests/data/portraits/qtX.Y
+#   (scripts/portraits.sh --all).
 # Needs root (chroot and mounts), about 6 GB of disk while it runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,9 +33,13 @@ testing)
     suite=testing name=testing uia=
     apt_options=(--aptopt='Acquire::Check-Valid-Until "false"') ;;
 *)
-    echo "usage: scripts/test-debian-root.sh 13|testing" >&2
+    echo "usage: scripts/test-debian-root.sh 13|testing [portraits]" >&2
     exit 2 ;;
 esac
+portraits=
+if [[ ${2:-} == portraits ]]; then
+    portraits=yes
+fi
 
 scripts/setup.sh --debian13 # mmdebstrap, for every release's root
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/velloran
@@ -55,7 +62,9 @@ if [[ ! -e $root_tar ]]; then
 fi
 
 windows_setup=
-if [[ -n $uia && $(. /etc/os-release && echo "${VERSION_CODENAME:-}") == bookworm ]]; then
+if [[ -n $portraits ]]; then
+    :
+elif [[ -n $uia && $(. /etc/os-release && echo "${VERSION_CODENAME:-}") == bookworm ]]; then
     scripts/build-windows.sh --tests
     windows_setup=$(find build/windows -maxdepth 1 -name 'Velloran-*-win64.exe' | head -n 1)
 elif [[ -n $uia ]]; then
@@ -98,6 +107,23 @@ if [[ -n $windows_setup ]]; then
     mkdir -p "$root/src/windows"
     cp "$windows_setup" "$root/src/windows/"
     cmake_options=(-DVELLORAN_WINDOWS_SETUP="/src/windows/${windows_setup##*/}")
+fi
+
+if [[ -n $portraits ]]; then
+    chroot "$root" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        LANG=C.UTF-8 TERM="${TERM:-dumb}" \
+        bash -c 'set -e; cd /src/velloran; scripts/setup.sh --test
+                 cmake --preset main >/dev/null
+                 cmake --build --preset main --target tst_portraits --parallel "$(nproc)"
+                 mkdir -p /src/portraits; cd build/test/tests
+                 VELLORAN_WRITE_PORTRAITS=/src/portraits QT_QPA_PLATFORM=offscreen QT_ACCESSIBILITY=1 ./tst_portraits'
+    for own in "$root"/src/portraits/qt*; do
+        rm -rf "tests/data/portraits/${own##*/}"
+        if compgen -G "$own/*.png" >/dev/null; then
+            cp -r "$own" tests/data/portraits/
+        fi
+    done
+    exit 0
 fi
 
 chroot "$root" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
