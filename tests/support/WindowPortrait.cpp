@@ -33,11 +33,15 @@ QString typeOf(const QObject* object)
 }
 
 // A control's name among its siblings: its object name, else its class, numbered where the
-// same name comes again.
+// same name comes again. Qt's own names ("qt_...") are left out: Qt names more of its parts
+// from one version to the next (6.11 its table views' corner button).
 QString nameOf(const QWidget* control)
 {
     const auto own = [](const QObject* object) {
-        return object->objectName().isEmpty() ? typeOf(object) : object->objectName();
+        return object->objectName().isEmpty()
+                       || object->objectName().startsWith(QLatin1String("qt_"))
+                   ? typeOf(object)
+                   : object->objectName();
     };
     const QString name = own(control);
     if (!control->parentWidget() || control->isWindow())
@@ -118,11 +122,16 @@ QString describe(const QWidget* control, const QPalette& theme)
                       font.styleHint() != QFont::AnyStyle
                           ? QStringLiteral(" hint %1").arg(font.styleHint())
                           : QString());
+    // The colours of the month view's parts are Qt's to choose from the month view's own (6.11 no
+    // longer gives its month and year buttons the text colour of its header).
+    bool qtsOwn = false;
+    for (const QWidget* above = control->parentWidget(); above; above = above->parentWidget())
+        qtsOwn = qtsOwn || qobject_cast<const QCalendarWidget*>(above);
     QStringList colours;
     const QMetaEnum roles = QMetaEnum::fromType<QPalette::ColorRole>();
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
         const QColor colour = control->palette().color(QPalette::Active, QPalette::ColorRole(role));
-        if (role != QPalette::NoRole
+        if (role != QPalette::NoRole && !qtsOwn
             && colour != theme.color(QPalette::Active, QPalette::ColorRole(role)))
             colours << QStringLiteral("%1 %2").arg(QLatin1String(roles.valueToKey(role)),
                                                    colourName(colour));
@@ -168,8 +177,10 @@ QString describe(const QWidget* control, const QPalette& theme)
                                             : action->text() + ' ' + action->shortcut().toString());
         parts << QStringLiteral("items {%1}").arg(items.join(QStringLiteral(", ")));
     }
-    if (QAccessibleInterface* reader =
-            QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control)))
+    // A closed window has no name for a screen reader from 6.11 on, and reads as nothing.
+    QAccessibleInterface* reader =
+        QAccessible::queryAccessibleInterface(const_cast<QWidget*>(control));
+    if (reader && (control->isVisible() || !control->isWindow()))
         parts << QStringLiteral("reads %1 %2 %3")
                          .arg(reader->role())
                          .arg(shortText(reader->text(QAccessible::Name)),
