@@ -283,55 +283,68 @@ QWidgetList TabStops(QWidget* window)
 
 QString DiffersFromReference(const QString& name, const QStringList& lines, const QImage& picture)
 {
-    // The references are written on Qt 6.4 (Debian 12's, and the Windows build's). Where the Fusion
-    // of another Qt draws a window otherwise (6.8 draws scroll bars, a group box's title line and a
-    // push button's frame its own way), that version keeps the picture in a folder of its own; the
-    // texts are the same on every version.
+    // The references are written on Debian 12's Qt 6.4. Where another platform draws a window
+    // otherwise, it keeps that text or picture in a folder of its own: Windows, whose font engine
+    // sets each letter at whole pixels, so texts sized to their letters come out a few pixels
+    // apart, and whose dialogs have no window menu; Qt 6.8 and 6.11, whose Fusion draws scroll
+    // bars, a group box's title line and a push button's frame their own way.
+#ifdef Q_OS_WIN
+    const QString platform = QStringLiteral("windows");
+#else
     const QVersionNumber qt = QLibraryInfo::version();
-    const QString version = QStringLiteral("qt%1.%2").arg(qt.majorVersion()).arg(qt.minorVersion());
-    const bool first = version == QLatin1String("qt6.4");
-    const QDir written(referenceFolder());
-    const QString common = QStringLiteral(":/test/portraits/%1.png").arg(name);
-    const QString own = QStringLiteral(":/test/portraits/%1/%2.png").arg(version, name);
-    if (!referenceFolder().isEmpty() && first) {
-        QFile text(written.filePath(name + ".txt"));
-        if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || text.write((lines.join(u'\n') + u'\n').toUtf8()) < 0
-            || (!picture.isNull() && !picture.save(written.filePath(name + ".png"))))
+    const QString platform =
+        qt.majorVersion() == 6 && qt.minorVersion() == 4
+            ? QString()
+            : QStringLiteral("qt%1.%2").arg(qt.majorVersion()).arg(qt.minorVersion());
+#endif
+    const QString text = (lines.join(u'\n') + u'\n');
+    const auto reference = [&](const QString& ending) {
+        const QString own = QStringLiteral(":/test/portraits/%1/%2%3").arg(platform, name, ending);
+        return !platform.isEmpty() && QFile::exists(own)
+                   ? own
+                   : QStringLiteral(":/test/portraits/%1%2").arg(name, ending);
+    };
+    const auto textOf = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    if (!referenceFolder().isEmpty()) {
+        // Each written where the platform's own differs from the common one, and only there.
+        const QDir folder(QDir(referenceFolder()).filePath(platform));
+        const QString common = QStringLiteral(":/test/portraits/") + name;
+        const bool ownText = platform.isEmpty() || text != textOf(common + ".txt");
+        const bool ownPicture =
+            !picture.isNull()
+            && (platform.isEmpty()
+                || picture != QImage(common + ".png").convertToFormat(picture.format()));
+        QFile::remove(folder.filePath(name + ".txt"));
+        QFile::remove(folder.filePath(name + ".png"));
+        QFile file(folder.filePath(name + ".txt"));
+        if (((ownText || ownPicture) && !folder.mkpath(QStringLiteral(".")))
+            || (ownText && (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0))
+            || (ownPicture && !picture.save(folder.filePath(name + ".png"))))
             return QStringLiteral("cannot write the references of ") + name;
         return QString();
     }
     QStringList differences;
-    QFile text(QStringLiteral(":/test/portraits/%1.txt").arg(name));
-    const QStringList expected =
-        text.open(QIODevice::ReadOnly)
-            ? QString::fromUtf8(text.readAll()).split(u'\n', Qt::SkipEmptyParts)
-            : QStringList();
+    const QStringList expected = textOf(reference(".txt")).split(u'\n', Qt::SkipEmptyParts);
     for (qsizetype line = 0; line < qMax(lines.size(), expected.size()); ++line)
         if (lines.value(line) != expected.value(line))
-            differences << QStringLiteral("line %1 is\n  %2\nnot\n  %3")
+            differences << QStringLiteral("line %1 of %2 is\n  %3\nnot\n  %4")
                                .arg(line + 1)
-                               .arg(lines.value(line), expected.value(line));
+                               .arg(reference(".txt"), lines.value(line), expected.value(line));
     if (picture.isNull())
         return differences.mid(0, 6).join(u'\n');
-    if (!referenceFolder().isEmpty()) {
-        const QString path = written.filePath(version + '/' + name + ".png");
-        QFile::remove(path);
-        if (picture != QImage(common).convertToFormat(picture.format())
-            && (!written.mkpath(version) || !picture.save(path)))
-            differences << QStringLiteral("cannot write ") + path;
-        return differences.mid(0, 6).join(u'\n');
-    }
-    const QImage reference(QFile::exists(own) ? own : common);
+    const QImage drawing(reference(".png"));
     QRect changed;
     int count = 0;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            if (!reference.valid(x, y) || reference.pixel(x, y) != picture.pixel(x, y)) {
+            if (!drawing.valid(x, y) || drawing.pixel(x, y) != picture.pixel(x, y)) {
                 changed |= QRect(x, y, 1, 1);
                 ++count;
             }
-    if (count || reference.size() != picture.size()) {
+    if (count || drawing.size() != picture.size()) {
         const QString drawn = QDir::current().absoluteFilePath(name + ".drawn.png");
         picture.save(drawn);
         differences
@@ -344,9 +357,9 @@ QString DiffersFromReference(const QString& name, const QStringList& lines, cons
                    .arg(changed.height())
                    .arg(picture.width())
                    .arg(picture.height())
-                   .arg(reference.width())
-                   .arg(reference.height())
-                   .arg(QFile::exists(own) ? own : common, drawn);
+                   .arg(drawing.width())
+                   .arg(drawing.height())
+                   .arg(reference(".png"), drawn);
     }
     return differences.mid(0, 6).join(u'\n');
 }
