@@ -32,15 +32,15 @@ QString typeOf(const QObject* object)
     return QString::fromLatin1(object->metaObject()->className()).section(QStringLiteral("::"), -1);
 }
 
-// A control's name among its siblings: its object name, else its class, numbered where the
-// same name comes again. Qt's own names ("qt_...") are left out: Qt names more of its parts
+// A control's name among its siblings: its object name, else "~" and its class, numbered where
+// the same name comes again. Qt's own names ("qt_...") are left out: Qt names more of its parts
 // from one version to the next (6.11 its table views' corner button).
 QString nameOf(const QWidget* control)
 {
     const auto own = [](const QObject* object) {
         return object->objectName().isEmpty()
                        || object->objectName().startsWith(QLatin1String("qt_"))
-                   ? typeOf(object)
+                   ? u'~' + typeOf(object)
                    : object->objectName();
     };
     const QString name = own(control);
