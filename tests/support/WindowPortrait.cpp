@@ -192,21 +192,6 @@ QString describe(const QWidget* control, const QPalette& theme)
     return parts.join(u' ');
 }
 
-// Each control that Tab (or Shift+Tab) reaches from the focus now, until it comes back.
-QWidgetList stops(QWidget* window, Qt::KeyboardModifiers modifiers)
-{
-    QWidgetList reached;
-    QWidget* start = QApplication::focusWidget();
-    for (int press = 0; press < 60; ++press) {
-        QWidget* at = QApplication::focusWidget();
-        QTest::keyClick(at ? at : window, Qt::Key_Tab, modifiers);
-        reached << QApplication::focusWidget();
-        if (reached.last() == start)
-            break;
-    }
-    return reached;
-}
-
 QImage grabbed(QWidget* window, const QRect& area = QRect())
 {
     return window->grab(area.isNull() ? window->rect() : area)
@@ -220,6 +205,21 @@ QString referenceFolder()
 }
 
 } // namespace
+
+// Each control that Tab (or Shift+Tab) reaches from the focus now, until it comes back.
+QWidgetList TabStops(QWidget* window, Qt::KeyboardModifiers modifiers)
+{
+    QWidgetList reached;
+    QWidget* start = QApplication::focusWidget();
+    for (int press = 0; press < 60; ++press) {
+        QWidget* at = QApplication::focusWidget();
+        QTest::keyClick(at ? at : window, Qt::Key_Tab, modifiers);
+        reached << QApplication::focusWidget();
+        if (reached.last() == start)
+            break;
+    }
+    return reached;
+}
 
 QStringList Controls(const QWidget* window)
 {
@@ -245,7 +245,7 @@ QStringList Portrait(QWidget* window)
     for (const auto& [key, modifiers] :
          {std::pair("tab", Qt::NoModifier), std::pair("back", Qt::ShiftModifier)}) {
         QStringList reached;
-        for (const QWidget* stop : stops(window, modifiers))
+        for (const QWidget* stop : TabStops(window, modifiers))
             reached << PathIn(window, stop);
         lines << QStringLiteral("%1: %2").arg(QLatin1String(key),
                                               reached.join(QStringLiteral(" > ")));
@@ -274,11 +274,6 @@ QImage PictureWithoutLetters(QWidget* window)
         top += picture.height() + 2;
     }
     return whole;
-}
-
-QWidgetList TabStops(QWidget* window)
-{
-    return stops(window, Qt::NoModifier);
 }
 
 QString DiffersFromReference(const QString& name, const QStringList& lines, const QImage& picture)

@@ -18,8 +18,9 @@ QStringList Controls(const QWidget* window);
 // between machines), and below it each stop of its Tab order, as its focus shows around it.
 QImage PictureWithoutLetters(QWidget* window);
 
-// Each control that Tab reaches from the focus now, in order, back to where it began.
-QWidgetList TabStops(QWidget* window);
+// Each control that Tab (Shift+Tab with the modifier) reaches from the focus now, in order,
+// back to where it began.
+QWidgetList TabStops(QWidget* window, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // A control's place in its window, by the names of the controls it lies in; with no window, from
 // its own window's name.
 QString PathIn(const QWidget* window, const QWidget* control);
